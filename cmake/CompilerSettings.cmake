@@ -1,0 +1,27 @@
+# One INTERFACE target carries the language level, warnings and hardening for every target of the project.
+add_library(quorrin_options INTERFACE)
+target_compile_features(quorrin_options INTERFACE cxx_std_20)
+set(CMAKE_CXX_EXTENSIONS OFF)
+set(CMAKE_POSITION_INDEPENDENT_CODE ON)
+
+if(NOT CMAKE_BUILD_TYPE AND NOT CMAKE_CONFIGURATION_TYPES)
+    set(CMAKE_BUILD_TYPE RelWithDebInfo CACHE STRING "Build type" FORCE)
+endif()
+
+if(MSVC)
+    target_compile_options(quorrin_options INTERFACE /W4 /permissive- /utf-8 /sdl /guard:cf /EHsc)
+    target_link_options(quorrin_options INTERFACE /guard:cf /DYNAMICBASE /NXCOMPAT)
+else()
+    target_compile_options(quorrin_options INTERFACE
+        -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wold-style-cast -Wcast-align
+        -Woverloaded-virtual -Wnull-dereference -Wformat=2 -Wimplicit-fallthrough
+        -fstack-protector-strong
+        $<$<NOT:$<CONFIG:Debug>>:-D_FORTIFY_SOURCE=2>
+        $<$<CONFIG:Debug>:-D_GLIBCXX_ASSERTIONS>)
+    if(WIN32)
+        # mingw-w64: address space layout randomisation and no-execute data for the PE image.
+        target_link_options(quorrin_options INTERFACE -Wl,--dynamicbase -Wl,--nxcompat -Wl,--high-entropy-va)
+    elseif(NOT APPLE)
+        target_link_options(quorrin_options INTERFACE -Wl,-z,relro -Wl,-z,now -Wl,-z,noexecstack)
+    endif()
+endif()

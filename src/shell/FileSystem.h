@@ -1,0 +1,48 @@
+#pragma once
+
+#include <functional>
+#include <istream>
+#include <memory>
+#include <ostream>
+#include <sstream>
+#include <string>
+#include <string_view>
+
+namespace quorrin {
+
+// Whole-file operations on the disk. Every operation raises a RuntimeError (File not found, Path not found,
+// Permission denied, Disk full, ...) when it fails. Paths are native, 8-bit, byte for byte.
+class FileSystem
+{
+public:
+    virtual ~FileSystem() = default;
+
+    // Opens a file for reading in binary mode.
+    virtual std::unique_ptr<std::istream> openForReading(const std::string& path) = 0;
+
+    // Opens a file for writing in place: created, or emptied if it exists. A failed write leaves the stream
+    // bad.
+    virtual std::unique_ptr<std::ostream> openForWriting(const std::string& path) = 0;
+
+    // Copies a file over another, replacing an existing copy.
+    virtual void copyFile(const std::string& from, const std::string& to) = 0;
+
+    // Replaces a file as a whole, atomically: a reader sees either the old or the new content, never a torn
+    // one.
+    virtual void replaceFile(const std::string& path, std::string_view contents) = 0;
+
+    // Replaces a file as a whole, atomically, with what `write` puts into the stream. The new file is opened
+    // before `write` runs, so nothing of `write` happens when it cannot be opened. This default collects the
+    // bytes first; the disk's implementation opens first.
+    virtual void replaceFileWith(const std::string& path, const std::function<void(std::ostream&)>& write)
+    {
+        std::ostringstream contents;
+        write(contents);
+        replaceFile(path, contents.view());
+    }
+};
+
+// The file system of the machine.
+std::unique_ptr<FileSystem> createLocalFileSystem();
+
+} // namespace quorrin
