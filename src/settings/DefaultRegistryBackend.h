@@ -1,0 +1,17 @@
+#pragma once
+
+#include "settings/RegistryBackend.h"
+
+#include <memory>
+#include <string>
+
+namespace quorrin {
+
+// The store the program uses on this system: the registry on Windows, the settings files elsewhere.
+std::unique_ptr<RegistryBackend> createDefaultRegistryBackend();
+
+// Where the settings files live away from Windows: $XDG_CONFIG_HOME/Quorrin, or $HOME/.config/Quorrin when
+// that is not set.
+std::string defaultSettingsFolder();
+
+} // namespace quorrin

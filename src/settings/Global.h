@@ -1,0 +1,65 @@
+#pragma once
+
+#include "settings/RegistryBackend.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace quorrin {
+
+// A value read from the store: a text, a signed 32-bit number, or empty.
+class RegValue
+{
+public:
+    RegValue() = default;
+    RegValue(std::string text) : value_(std::move(text)) {}
+    RegValue(const char* text) : value_(std::string(text)) {}
+    RegValue(std::int32_t number) : value_(number) {}
+
+    bool isEmpty() const { return std::holds_alternative<std::monostate>(value_); }
+    bool isText() const { return std::holds_alternative<std::string>(value_); }
+    bool isNumber() const { return std::holds_alternative<std::int32_t>(value_); }
+
+    // Text as it compares: empty gives "", a number its decimal digits.
+    std::string toText() const;
+    // Empty and texts give 0 unless the text is a whole decimal number.
+    std::int32_t toNumber() const;
+
+    // Empty compares equal to the empty text.
+    bool operator==(std::string_view text) const { return toText() == text; }
+    bool operator==(const std::string& text) const { return toText() == text; }
+    bool operator==(const char* text) const { return toText() == text; }
+    bool operator==(const RegValue&) const = default;
+
+private:
+    std::variant<std::monostate, std::string, std::int32_t> value_;
+};
+
+// The store's operations. One instance for the whole program holds the shared current key and last result; a
+// read is one ReadRegValue followed at once by the use of RegResult, a write is always OpenRegKey then
+// WriteRegValue. Nothing here raises or reports an error: what cannot be read reads as empty.
+class Global
+{
+public:
+    explicit Global(RegistryBackend& backend) : backend_(backend) {}
+
+    void ReadRegValue(RegRoot root, const std::string& keyPath, const std::string& valueName);
+    void QueryOpenValue(RegHandle key, const std::string& valueName, RegValue& result);
+    long SetOpenValue(RegHandle key, const std::string& valueName, RegType type, const RegValue& value);
+    void OpenRegKey(const std::string& keyPath, RegRoot root);
+    void WriteRegValue(const std::string& keyPath, const std::string& valueName, const RegValue& value,
+                       RegType type);
+
+    // The usual write pair under HKEY_CURRENT_USER: OpenRegKey, then WriteRegValue with REG_SZ.
+    void writeText(const std::string& keyPath, const std::string& valueName, const std::string& text);
+
+    RegHandle RegKeyHandle = kNoRegHandle;
+    RegValue RegResult;
+
+private:
+    RegistryBackend& backend_;
+};
+
+} // namespace quorrin

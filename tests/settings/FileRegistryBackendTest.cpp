@@ -1,0 +1,178 @@
+#include "settings/FileRegistryBackend.h"
+
+#include "RegistryBackendContract.h"
+#include "settings/RegFile.h"
+#include "support/TempDir.h"
+
+#include <filesystem>
+
+namespace quorrin::test {
+
+namespace {
+
+constexpr auto kUser = RegRoot::CurrentUser;
+const std::string kSettings = "Software\\Quorrin\\Settings";
+const std::string kUserFile = "HKEY_CURRENT_USER.reg";
+
+ContractStore makeFileStore()
+{
+    auto dir = std::make_shared<TempDir>();
+    auto backend = std::make_unique<FileRegistryBackend>(dir->str());
+    return {dir, std::move(backend)};
+}
+
+INSTANTIATE_TEST_SUITE_P(File, RegistryBackendContract,
+                         testing::Values(ContractBackend{"File", makeFileStore}), contractName);
+
+std::vector<std::filesystem::path> damagedCopies(const TempDir& dir)
+{
+    std::vector<std::filesystem::path> found;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+        if (entry.path().filename().string().starts_with(kUserFile + ".damaged-"))
+            found.push_back(entry.path());
+    return found;
+}
+
+class FileRegistryBackendTest : public testing::Test
+{
+protected:
+    std::string read(const std::string& key, const std::string& name)
+    {
+        global.ReadRegValue(kUser, key, name);
+        return global.RegResult.toText();
+    }
+
+    TempDir dir;
+    FileRegistryBackend backend{dir.str()};
+    Global global{backend};
+};
+
+} // namespace
+
+TEST_F(FileRegistryBackendTest, WritesRegedit4Text)
+{
+    global.writeText(kSettings, "Mode", "Developer");
+    global.OpenRegKey(kSettings, kUser);
+    global.WriteRegValue(kSettings, "TipNr", 10, RegType::Dword);
+    global.writeText(kSettings, "Path", "C:\\Zone \"Q\"\xE9");
+    global.writeText(kSettings, "Lines", "a\r\nb");
+    global.writeText("Software\\Quorrin\\Info", "Version", "");
+    global.writeText(kSettings, "MODE", "Normal");
+
+    EXPECT_EQ(dir.read(kUserFile), "REGEDIT4\r\n\r\n"
+                                   "[HKEY_CURRENT_USER\\Software\\Quorrin\\Settings]\r\n"
+                                   "\"Mode\"=\"Normal\"\r\n"
+                                   "\"TipNr\"=dword:0000000a\r\n"
+                                   "\"Path\"=\"C:\\\\Zone \\\"Q\\\"\xE9\"\r\n"
+                                   "\"Lines\"=hex(1):61,0d,0a,62,00\r\n"
+                                   "\r\n"
+                                   "[HKEY_CURRENT_USER\\Software\\Quorrin\\Info]\r\n"
+                                   "\"Version\"=\"\"\r\n"
+                                   "\r\n");
+    EXPECT_EQ(read(kSettings, "Lines"), "a\r\nb");
+    EXPECT_FALSE(dir.exists("HKEY_LOCAL_MACHINE.reg"));
+}
+
+TEST_F(FileRegistryBackendTest, ReadsAHandWrittenFileAndKeepsItsValuesThroughARewrite)
+{
+    dir.write(kUserFile, readTestData("settings-handwritten-lf-comments.reg"));
+    EXPECT_EQ(read("SOFTWARE\\QUORRIN\\SETTINGS", "mode"), "Developer");
+    global.ReadRegValue(kUser, kSettings, "TipNR");
+    EXPECT_EQ(global.RegResult, RegValue(42));
+    EXPECT_EQ(read("Software\\Quorrin\\Info", "Version"), "1.0.27");
+
+    global.writeText(kSettings, "Tip", "0");
+    EXPECT_EQ(dir.read(kUserFile), "REGEDIT4\r\n\r\n"
+                                   "[HKEY_CURRENT_USER\\Software\\Quorrin\\Settings]\r\n"
+                                   "\"Mode\"=\"Developer\"\r\n"
+                                   "\"TipNr\"=dword:0000002a\r\n"
+                                   "\"Multi\"=hex(7):61,00,62,00,00\r\n"
+                                   "@=\"default\"\r\n"
+                                   "\"Raw\"=hex(3):01,ff\r\n"
+                                   "\"Tip\"=\"0\"\r\n"
+                                   "\r\n"
+                                   "[hkey_current_user\\software\\quorrin\\info]\r\n"
+                                   "\"Version\"=\"1.0.27\"\r\n"
+                                   "\r\n");
+    EXPECT_TRUE(damagedCopies(dir).empty());
+}
+
+TEST_F(FileRegistryBackendTest, KeepsADamagedFileAsideBeforeTheFirstWrite)
+{
+    const std::string header = "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Quorrin\\Settings]\r\n";
+    const struct
+    {
+        std::string name;
+        std::string bytes;
+        std::string mode; // what can still be read
+    } cases[] = {
+        {"no header", readTestData("settings-no-header.reg"), "Developer"},
+        {"broken lines", readTestData("settings-broken-lines.reg"), "Developer"},
+        {"hex cut off", readTestData("settings-hex-cut-off.reg"), "Developer"},
+        {"binary garbage", readTestData("settings-binary-garbage.reg"), ""},
+        {"too large",
+         header + "\"Mode\"=\"Developer\"\r\n;" + std::string(FileRegistryBackend::kMaxFileSize, ';'),
+         "Developer"},
+    };
+    for (const auto& file : cases) {
+        SCOPED_TRACE(file.name);
+        TempDir folder;
+        FileRegistryBackend store(folder.str());
+        Global reader(store);
+        folder.write(kUserFile, file.bytes);
+        reader.ReadRegValue(kUser, kSettings, "Mode");
+        EXPECT_EQ(reader.RegResult, file.mode);
+        EXPECT_EQ(folder.read(kUserFile), file.bytes) << "reading must not touch the file";
+
+        reader.writeText(kSettings, "Tip", "1");
+        reader.writeText(kSettings, "Tip", "0");
+        const auto copies = damagedCopies(folder);
+        ASSERT_EQ(copies.size(), 1u);
+        EXPECT_TRUE(folder.read(copies[0].filename()) == file.bytes);
+        const RegFileContent rewritten = parseRegFile(folder.read(kUserFile));
+        EXPECT_TRUE(rewritten.complete);
+        reader.ReadRegValue(kUser, kSettings, "Mode");
+        EXPECT_EQ(reader.RegResult, file.mode);
+        reader.ReadRegValue(kUser, kSettings, "Tip");
+        EXPECT_EQ(reader.RegResult, "0");
+    }
+}
+
+TEST_F(FileRegistryBackendTest, MachineFileIsOnlyRead)
+{
+    const std::string machine =
+        "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Zone\\Setup]\r\n\"Path\"=\"C:\\\\Zone\"\r\n";
+    dir.write("HKEY_LOCAL_MACHINE.reg", machine);
+    global.ReadRegValue(RegRoot::LocalMachine, "Software\\Zone\\Setup", "Path");
+    EXPECT_EQ(global.RegResult, "C:\\Zone");
+
+    RegHandle key = kNoRegHandle;
+    EXPECT_EQ(backend.createKey(RegRoot::LocalMachine, "Software\\Zone\\Setup", KEY_ALL_ACCESS, key),
+              kRegAccessDenied);
+    ASSERT_EQ(backend.openKey(RegRoot::LocalMachine, "Software\\Zone\\Setup", KEY_ALL_ACCESS, key),
+              kRegSuccess);
+    const std::uint8_t text[] = "D:";
+    EXPECT_EQ(backend.setValue(key, "Path", 1, text, sizeof text), kRegAccessDenied);
+    EXPECT_EQ(dir.read("HKEY_LOCAL_MACHINE.reg"), machine);
+}
+
+TEST_F(FileRegistryBackendTest, MissingFolderIsMadeOnTheFirstWriteAndInstancesShareTheFile)
+{
+    const std::string folder = (dir.path() / "config" / "Quorrin").string();
+    FileRegistryBackend first(folder);
+    FileRegistryBackend second(folder);
+    Global one(first);
+    Global two(second);
+    one.ReadRegValue(kUser, kSettings, "Mode");
+    EXPECT_TRUE(one.RegResult.isEmpty());
+    EXPECT_FALSE(dir.exists("config"));
+
+    one.writeText(kSettings, "Mode", "Developer");
+    two.writeText(kSettings, "CleanExit", "False");
+    two.ReadRegValue(kUser, kSettings, "Mode");
+    EXPECT_EQ(two.RegResult, "Developer");
+    one.ReadRegValue(kUser, kSettings, "CleanExit");
+    EXPECT_EQ(one.RegResult, "False");
+}
+
+} // namespace quorrin::test

@@ -1,0 +1,117 @@
+#include "RegistryBackendContract.h"
+
+#include <algorithm>
+
+namespace quorrin::test {
+
+namespace {
+
+constexpr std::uint32_t kBinary = static_cast<std::uint32_t>(RegType::Binary);
+
+std::string upper(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](char c) { return c >= 'a' && c <= 'z' ? c - 32 : c; });
+    return text;
+}
+
+} // namespace
+
+void RegistryBackendContract::SetUp()
+{
+    store = GetParam().make();
+    global = std::make_unique<Global>(*store.backend);
+    settings = store.keyBase + "\\Settings";
+}
+
+std::string contractName(const testing::TestParamInfo<ContractBackend>& info)
+{
+    return info.param.name;
+}
+
+TEST_P(RegistryBackendContract, TextsReadBackByteForByte)
+{
+    std::string highBytes;
+    for (int byte = 0x80; byte <= 0xFF; ++byte)
+        highBytes += static_cast<char>(byte);
+    for (const std::string& text :
+         {std::string(), std::string("Developer"), std::string("C:\\Zone \"1\""), highBytes}) {
+        global->writeText(settings, "Mode", text);
+        global->ReadRegValue(RegRoot::CurrentUser, settings, "Mode");
+        EXPECT_TRUE(global->RegResult.isText());
+        EXPECT_EQ(global->RegResult.toText(), text);
+    }
+}
+
+TEST_P(RegistryBackendContract, NamesIgnoreCaseAndDwordsReadAsNumbers)
+{
+    for (const std::int32_t number : {10, -2}) {
+        global->OpenRegKey(settings, RegRoot::CurrentUser);
+        global->WriteRegValue(settings, "TipNr", number, RegType::Dword);
+        global->ReadRegValue(RegRoot::CurrentUser, upper(settings), "TipNR");
+        EXPECT_EQ(global->RegResult, RegValue(number));
+    }
+}
+
+TEST_P(RegistryBackendContract, OtherTypesAndMissingValuesReadAsEmpty)
+{
+    global->writeText(settings, "Mode", "Developer");
+    global->OpenRegKey(settings, RegRoot::CurrentUser);
+    const std::uint8_t raw[] = {1, 2, 3};
+    store.backend->setValue(global->RegKeyHandle, "Raw", kBinary, raw, sizeof raw);
+    store.backend->closeKey(global->RegKeyHandle);
+
+    const std::pair<std::string, std::string> missing[] = {
+        {settings, "Raw"}, {settings, "Nothing"}, {store.keyBase + "\\Missing", "Mode"}};
+    for (const auto& [key, name] : missing) {
+        global->ReadRegValue(RegRoot::CurrentUser, settings, "Mode");
+        ASSERT_EQ(global->RegResult, "Developer");
+        global->ReadRegValue(RegRoot::CurrentUser, key, name);
+        EXPECT_TRUE(global->RegResult.isEmpty()) << key << " " << name;
+    }
+}
+
+TEST_P(RegistryBackendContract, WritingUnderAMissingKeyCreatesIt)
+{
+    const std::string info = store.keyBase + "\\Info";
+    RegHandle handle = 1;
+    EXPECT_EQ(store.backend->openKey(RegRoot::CurrentUser, info, KEY_ALL_ACCESS, handle), kRegFileNotFound);
+    EXPECT_EQ(handle, kNoRegHandle);
+
+    global->writeText(info, "Version", "1.0.27");
+    global->ReadRegValue(RegRoot::CurrentUser, info, "Version");
+    EXPECT_EQ(global->RegResult, "1.0.27");
+}
+
+TEST_P(RegistryBackendContract, WriteRegValueClosesTheKey)
+{
+    global->OpenRegKey(settings, RegRoot::CurrentUser);
+    global->WriteRegValue(settings, "MainTop", "420", RegType::Sz);
+    global->WriteRegValue(settings, "MainLeft", "1575", RegType::Sz);
+
+    EXPECT_EQ(store.backend->closeKey(global->RegKeyHandle), kRegInvalidHandle);
+    global->ReadRegValue(RegRoot::CurrentUser, settings, "MainTop");
+    EXPECT_EQ(global->RegResult, "420");
+    global->ReadRegValue(RegRoot::CurrentUser, settings, "MainLeft");
+    EXPECT_TRUE(global->RegResult.isEmpty());
+}
+
+TEST_P(RegistryBackendContract, QueryReportsTheSizeAndRefusesASmallBuffer)
+{
+    global->writeText(settings, "Tip", "abc");
+    RegHandle key = kNoRegHandle;
+    ASSERT_EQ(store.backend->openKey(RegRoot::CurrentUser, settings, KEY_ALL_ACCESS, key), kRegSuccess);
+    std::uint32_t type = 0;
+    std::uint32_t size = 0;
+    EXPECT_EQ(store.backend->queryValue(key, "Tip", &type, nullptr, &size), kRegSuccess);
+    EXPECT_EQ(type, 1u);
+    EXPECT_EQ(size, 4u);
+    std::uint8_t small[2] = {};
+    size = sizeof small;
+    EXPECT_EQ(store.backend->queryValue(key, "Tip", &type, small, &size), kRegMoreData);
+    EXPECT_EQ(size, 4u);
+    store.backend->closeKey(key);
+    EXPECT_EQ(store.backend->queryValue(key, "Tip", &type, nullptr, &size), kRegInvalidHandle);
+}
+
+} // namespace quorrin::test
