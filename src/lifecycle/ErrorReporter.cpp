@@ -1,0 +1,35 @@
+#include "lifecycle/ErrorReporter.h"
+
+#include "lifecycle/DiagnosticLog.h"
+#include "lifecycle/MainView.h"
+#include "lifecycle/RuntimeError.h"
+#include "shell/Contacts.h"
+#include "shell/Dialogs.h"
+
+namespace quorrin {
+
+ErrorReporter::ErrorReporter(Window window, DiagnosticLog& log, Dialogs& dialogs, MainView& view)
+    : window_(window), log_(log), dialogs_(dialogs), view_(view)
+{}
+
+void ErrorReporter::procError(std::int32_t number, const std::string& source, const std::string& description)
+{
+    view_.moveSplashOutOfView();
+
+    const std::string where = std::to_string(number) + " in " + source + "\r" + description;
+    // One entry, also when the description holds line breaks of its own.
+    log_.add(
+        (window_ == Window::Main ? "Ooops this is bad : Error Nr : " : "Oops This is bad : Error Nr : ") +
+        where);
+
+    dialogs_.showMessage({"Error Nr. " + where + "\r\r" + "Please Send Debuglog.txt to " +
+                              std::string(contacts::maintainerMail) + "\r\r",
+                          "OOoops", MessageIcon::Critical, MessageButtons::Ok});
+}
+
+void ErrorReporter::procError(const RuntimeError& error)
+{
+    procError(error.number(), error.source(), error.description());
+}
+
+} // namespace quorrin
