@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstddef>
+#include <istream>
+#include <string>
+#include <vector>
+
+namespace quorrin {
+
+// Reads a text stream line by line, in chunks, byte for byte.
+//
+// CR LF ends a line, and so does a lone LF (files edited on other systems) or a lone CR. No line therefore
+// ever holds a CR or an LF, so writing the lines back with CR LF can neither split nor merge them. A CR LF at
+// the very end does not start an empty line; the last line needs no line end. NUL and 8-bit bytes are kept.
+class LineReader
+{
+public:
+    // Longer lines are no friends list: they raise Overflow instead of filling the memory.
+    static constexpr std::size_t kMaxLineLength = std::size_t{1} << 20;
+
+    explicit LineReader(std::istream& in, std::size_t chunkSize = 64 * 1024);
+
+    // Reads the next line into `line`; false at the end of the data. A read error of the stream raises
+    // RuntimeError DeviceIoError.
+    bool readLine(std::string& line);
+
+private:
+    bool fill();
+
+    std::istream& in_;
+    std::vector<char> buffer_;
+    std::size_t position_ = 0;
+    std::size_t length_ = 0;
+    bool ended_ = false;
+    bool failed_ = false;
+};
+
+} // namespace quorrin
