@@ -1,0 +1,64 @@
+#include "shell/QtDialogs.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace quorrin {
+
+namespace {
+
+QString fromBytes(const std::string& text)
+{
+    return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string toBytes(const QString& text)
+{
+    return text.toLocal8Bit().toStdString();
+}
+
+QMessageBox::Icon toQtIcon(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Critical:
+        return QMessageBox::Critical;
+    case MessageIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+MessageResult QtDialogs::showMessage(const MessageBoxRequest& request)
+{
+    QMessageBox box(toQtIcon(request.icon), fromBytes(request.title), fromBytes(request.text),
+                    QMessageBox::NoButton, QApplication::activeWindow());
+    // Texts are shown as they are, never read as markup.
+    box.setTextFormat(Qt::PlainText);
+    QPushButton* ok = box.addButton(QMessageBox::Ok);
+    if (request.buttons == MessageButtons::OkCancel)
+        box.setEscapeButton(box.addButton(QMessageBox::Cancel));
+    box.setDefaultButton(ok);
+    box.exec();
+    // Closing the box without a button leaves no OK click behind: that is Cancel.
+    return box.clickedButton() == ok ? MessageResult::Ok : MessageResult::Cancel;
+}
+
+std::string QtDialogs::BrowseForFolder(const std::string& initialFolder, const std::string& title)
+{
+    const QString picked =
+        QFileDialog::getExistingDirectory(mainWindow_.data(), fromBytes(title), fromBytes(initialFolder));
+    if (picked.isEmpty())
+        return {};
+    // Qt gives a root with its separator ("C:/", "/") and other folders without one, as the native picker
+    // does.
+    return toBytes(QDir::toNativeSeparators(picked));
+}
+
+} // namespace quorrin

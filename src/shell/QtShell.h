@@ -1,0 +1,15 @@
+#pragma once
+
+#include "shell/Shell.h"
+
+namespace quorrin {
+
+// The desktop's shell through Qt: addresses go to the default browser or mail program.
+class QtShell : public Shell
+{
+public:
+    void openAddress(const std::string& address) override;
+    bool startProgram(const std::string& path) override;
+};
+
+} // namespace quorrin

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+#include <string>
+
+namespace quorrin::ui {
+
+// The core keeps texts as bytes; only the window decodes them, one rule per kind, and never encodes them
+// back.
+
+// Friend entries, the contents of Friends.txt: the 8-bit code page windows-1252.
+QString decodeFriendEntry(const std::string& bytes);
+
+// Zone Names, paths and log lines: the file system's encoding.
+QString decodeLocal(const std::string& bytes);
+
+} // namespace quorrin::ui
