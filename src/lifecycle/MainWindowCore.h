@@ -1,0 +1,66 @@
+#pragma once
+
+#include "friends/FriendsReader.h"
+#include "friends/Transfer.h"
+#include "friends/ZoneNameDiscovery.h"
+#include "lifecycle/DebugLogWriter.h"
+#include "lifecycle/ErrorReporter.h"
+#include "lifecycle/MainMenu.h"
+#include "lifecycle/MainState.h"
+#include "lifecycle/MainView.h"
+#include "lifecycle/ShutdownSequence.h"
+#include "lifecycle/StartupSequence.h"
+
+#include <string>
+
+namespace quorrin {
+
+class Dialogs;
+class FileSearch;
+class FileSystem;
+class Global;
+class Shell;
+
+// The platform services the procedures use. Passed in, never global, so tests build a fresh world per case.
+struct Services
+{
+    Global& store;
+    Dialogs& dialogs;
+    Shell& shell;
+    FileSystem& files;
+    FileSearch& search;
+    std::string workingFolder; // where Debuglog.txt and Crashed.txt live
+};
+
+// Everything the main window holds and does, without the window: its working data and the procedures its
+// events run. The window renders `state` and forwards its events to the methods below.
+class MainWindowCore
+{
+public:
+    MainWindowCore(const Services& services, MainView& view);
+
+    MainState state;
+
+    void Form_Load() { startup_.Form_Load(); }
+    void Form_QueryUnload() { shutdown_.procTerminate(); }
+    void Timer1_Timer() { logWriter_.Timer1_Timer(); }
+    void SourceList_Click(int position);
+    void TargetList_Click(int position);
+    void BtnTransfer_Click() { transfer_.BtnTransfer_Click(); }
+
+    MainMenu& menu() { return menu_; }
+    ErrorReporter& errors() { return errors_; }
+    DebugLogWriter& logWriter() { return logWriter_; }
+
+private:
+    DebugLogWriter logWriter_;
+    ErrorReporter errors_;
+    FriendsReader reader_;
+    ZoneNameDiscovery discovery_;
+    Transfer transfer_;
+    MainMenu menu_;
+    StartupSequence startup_;
+    ShutdownSequence shutdown_;
+};
+
+} // namespace quorrin
