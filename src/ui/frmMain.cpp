@@ -3,6 +3,7 @@
 #include "ui/FrameGeometry.h"
 #include "ui/FriendsListModel.h"
 #include "ui/LogListModel.h"
+#include "ui/ProgramClosable.h"
 #include "ui/TextCodec.h"
 #include "ui/Twips.h"
 
@@ -485,7 +486,11 @@ void frmMain::closeEvent(QCloseEvent* event)
     Timer1->stop();
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (QWidget* window : windows) {
-        if (window != this && window->isVisible())
+        if (window == this || !window->isVisible())
+            continue;
+        if (auto* closable = dynamic_cast<ProgramClosable*>(window))
+            closable->unloadByProgram();
+        else
             window->close();
     }
 }
