@@ -29,7 +29,8 @@ ensure_packages() {
     fi
 }
 
-BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev fonts-dejavu-core)
+BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
+    fonts-dejavu-core)
 
 configure_and_build() {
     ensure_packages "${BUILD_PACKAGES[@]}"
