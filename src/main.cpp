@@ -5,6 +5,7 @@
 #include "shell/QtDialogs.h"
 #include "shell/QtShell.h"
 #include "ui/frmMain.h"
+#include "ui/SessionEnd.h"
 
 #include <filesystem>
 #include <QApplication>
@@ -24,6 +25,7 @@ int main(int argc, char* argv[])
 
     quorrin::frmMain window(services);
     dialogs.setMainWindow(&window);
+    quorrin::closeOnSessionEnd(window);
     window.Form_Load();
     window.show();
     return QApplication::exec();
