@@ -15,6 +15,15 @@ QString fromBytes(const std::string& text)
     return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// Message texts break lines with a lone CR, as the platform's message boxes do; Qt breaks them at LF.
+QString messageText(const std::string& text)
+{
+    QString shown = fromBytes(text);
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return shown;
+}
+
 std::string toBytes(const QString& text)
 {
     return text.toLocal8Bit().toStdString();
@@ -37,7 +46,7 @@ QMessageBox::Icon toQtIcon(MessageIcon icon)
 
 MessageResult QtDialogs::showMessage(const MessageBoxRequest& request)
 {
-    QMessageBox box(toQtIcon(request.icon), fromBytes(request.title), fromBytes(request.text),
+    QMessageBox box(toQtIcon(request.icon), fromBytes(request.title), messageText(request.text),
                     QMessageBox::NoButton, QApplication::activeWindow());
     // Texts are shown as they are, never read as markup.
     box.setTextFormat(Qt::PlainText);
