@@ -14,14 +14,21 @@ if(MSVC)
 else()
     target_compile_options(quorrin_options INTERFACE
         -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wold-style-cast -Wcast-align
-        -Woverloaded-virtual -Wnull-dereference -Wformat=2 -Wimplicit-fallthrough
+        -Woverloaded-virtual -Wformat=2 -Wimplicit-fallthrough
         -fstack-protector-strong
         $<$<NOT:$<CONFIG:Debug>>:-D_FORTIFY_SOURCE=2>
         $<$<CONFIG:Debug>:-D_GLIBCXX_ASSERTIONS>)
     if(WIN32)
-        # mingw-w64: address space layout randomisation and no-execute data for the PE image.
+        # mingw-w64: address space layout randomisation and no-execute data for the PE image. The stack
+        # protector and the fortified functions live in libssp there, not in the C library.
         target_link_options(quorrin_options INTERFACE -Wl,--dynamicbase -Wl,--nxcompat -Wl,--high-entropy-va)
+        target_link_libraries(quorrin_options INTERFACE ssp)
     elseif(NOT APPLE)
         target_link_options(quorrin_options INTERFACE -Wl,-z,relro -Wl,-z,now -Wl,-z,noexecstack)
     endif()
+endif()
+
+if(WIN32)
+    # <windows.h> must not define min and max macros over std::min, std::max and Qt's own.
+    target_compile_definitions(quorrin_options INTERFACE NOMINMAX)
 endif()

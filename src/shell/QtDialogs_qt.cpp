@@ -1,8 +1,6 @@
 #include "shell/QtDialogs.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -22,11 +20,6 @@ QString messageText(const std::string& text)
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return shown;
-}
-
-std::string toBytes(const QString& text)
-{
-    return text.toLocal8Bit().toStdString();
 }
 
 QMessageBox::Icon toQtIcon(MessageIcon icon)
@@ -59,15 +52,6 @@ MessageResult QtDialogs::showMessage(const MessageBoxRequest& request)
     return box.clickedButton() == ok ? MessageResult::Ok : MessageResult::Cancel;
 }
 
-std::string QtDialogs::BrowseForFolder(const std::string& initialFolder, const std::string& title)
-{
-    const QString picked =
-        QFileDialog::getExistingDirectory(mainWindow_.data(), fromBytes(title), fromBytes(initialFolder));
-    if (picked.isEmpty())
-        return {};
-    // Qt gives a root with its separator ("C:/", "/") and other folders without one, as the native picker
-    // does.
-    return toBytes(QDir::toNativeSeparators(picked));
-}
+// BrowseForFolder is per system: QtFolderPicker_posix.cpp and QtFolderPicker_win.cpp.
 
 } // namespace quorrin

@@ -4,7 +4,8 @@
 
 namespace quorrin {
 
-// The desktop's shell through Qt: addresses go to the default browser or mail program.
+// The desktop's shell through Qt: addresses go to the default browser or mail program. On Windows it is the
+// Win32 shell instead (QtShell_win.cpp).
 class QtShell : public Shell
 {
 public:

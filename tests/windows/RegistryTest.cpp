@@ -1,0 +1,83 @@
+#include "settings/Global.h"
+#include "settings/RegistryBackendContract.h"
+#include "settings/Win32RegistryBackend.h"
+
+#include <random>
+#include <windows.h>
+
+namespace quorrin::test {
+namespace {
+
+// A key of its own under Software in one registry view, removed with everything in it when the object goes.
+struct ScratchKey
+{
+    ScratchKey(HKEY root, REGSAM view,
+               std::string keyName = "Quorrin-test-" + std::to_string(std::random_device{}()))
+        : name(std::move(keyName))
+    {
+        ::RegOpenKeyExA(root, "Software", 0, KEY_ALL_ACCESS | view, &software);
+    }
+    ~ScratchKey()
+    {
+        ::RegDeleteTreeA(software, name.c_str());
+        ::RegCloseKey(software);
+    }
+    void put(const std::string& subKey, const char* value, DWORD type, const void* data, DWORD size) const
+    {
+        EXPECT_EQ(::RegSetKeyValueA(software, (name + subKey).c_str(), value, type, data, size),
+                  ERROR_SUCCESS);
+    }
+    std::string path() const { return "Software\\" + name; }
+
+    std::string name;
+    HKEY software = nullptr;
+};
+
+ContractStore registryStore()
+{
+    auto key = std::make_shared<ScratchKey>(HKEY_CURRENT_USER, 0);
+    return {key, std::make_unique<Win32RegistryBackend>(), key->path()};
+}
+
+INSTANTIATE_TEST_SUITE_P(Win32, RegistryBackendContract,
+                         testing::Values(ContractBackend{"Win32Registry", registryStore}), contractName);
+
+TEST(Win32Registry, machineValuesAreReadInThe32BitView)
+{
+    const ScratchKey view32(HKEY_LOCAL_MACHINE, KEY_WOW64_32KEY);
+    const ScratchKey view64(HKEY_LOCAL_MACHINE, KEY_WOW64_64KEY, view32.name);
+    if (!view32.software || !view64.software)
+        GTEST_SKIP()
+            << "HKEY_LOCAL_MACHINE\\Software is not writable here; Wine and administrators can write it";
+    view32.put("\\Setup", "Path", REG_SZ, "C:\\Zone", 8);
+    view64.put("\\Only64", "Path", REG_SZ, "C:\\Zone", 8);
+
+    Win32RegistryBackend backend;
+    Global global(backend);
+    global.ReadRegValue(RegRoot::LocalMachine, view32.path() + "\\Setup", "Path");
+    EXPECT_EQ(global.RegResult, "C:\\Zone");
+    global.ReadRegValue(RegRoot::LocalMachine, view32.path() + "\\Only64", "Path");
+    EXPECT_TRUE(global.RegResult.isEmpty());
+}
+
+TEST(Win32Registry, valuesAreTheRegistrysOwnWhateverTheLetterCase)
+{
+    const ScratchKey key(HKEY_CURRENT_USER, 0);
+    const DWORD tip = 7;
+    key.put("", "TIPNR", REG_DWORD, &tip, sizeof tip);
+    Win32RegistryBackend backend;
+    Global global(backend);
+    global.ReadRegValue(RegRoot::CurrentUser, key.path(), "TipNr");
+    EXPECT_EQ(global.RegResult, RegValue(7));
+
+    global.writeText(key.path(), "Mode", "Developer");
+    char text[16] = {};
+    DWORD size = sizeof text;
+    EXPECT_EQ(
+        ::RegGetValueA(HKEY_CURRENT_USER, key.path().c_str(), "MODE", RRF_RT_REG_SZ, nullptr, text, &size),
+        ERROR_SUCCESS);
+    EXPECT_EQ(std::string(text, size), std::string("Developer", 10));
+}
+
+} // namespace
+} // namespace quorrin::test
