@@ -4,8 +4,7 @@
 #include "shell/FileSystem.h"
 #include "shell/QtDialogs.h"
 #include "shell/QtShell.h"
-#include "ui/frmMain.h"
-#include "ui/SessionEnd.h"
+#include "ui/Program.h"
 
 #include <filesystem>
 #include <QApplication>
@@ -20,13 +19,11 @@ int main(int argc, char* argv[])
     quorrin::QtShell shell;
     const std::unique_ptr<quorrin::FileSystem> files = quorrin::createLocalFileSystem();
     const std::unique_ptr<quorrin::FileSearch> search = quorrin::createFileSearch();
+    // Debuglog.txt and Crashed.txt live in the folder the program was started in.
     const quorrin::Services services{store,  dialogs, shell,
                                      *files, *search, std::filesystem::current_path().string()};
 
-    quorrin::frmMain window(services);
-    dialogs.setMainWindow(&window);
-    quorrin::closeOnSessionEnd(window);
-    window.Form_Load();
-    window.show();
+    quorrin::Program program(services);
+    program.start();
     return QApplication::exec();
 }

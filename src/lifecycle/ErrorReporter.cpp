@@ -9,12 +9,17 @@
 namespace quorrin {
 
 ErrorReporter::ErrorReporter(Window window, DiagnosticLog& log, Dialogs& dialogs, MainView& view)
-    : window_(window), log_(log), dialogs_(dialogs), view_(view)
+    : ErrorReporter(window, log, dialogs, [&view] { view.moveSplashOutOfView(); })
+{}
+
+ErrorReporter::ErrorReporter(Window window, DiagnosticLog& log, Dialogs& dialogs,
+                             std::function<void()> moveSplashOutOfView)
+    : window_(window), log_(log), dialogs_(dialogs), moveSplashOutOfView_(std::move(moveSplashOutOfView))
 {}
 
 void ErrorReporter::procError(std::int32_t number, const std::string& source, const std::string& description)
 {
-    view_.moveSplashOutOfView();
+    moveSplashOutOfView_();
 
     const std::string where = std::to_string(number) + " in " + source + "\r" + description;
     // One entry, also when the description holds line breaks of its own.

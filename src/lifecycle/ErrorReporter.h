@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace quorrin {
@@ -22,6 +23,9 @@ public:
     };
 
     ErrorReporter(Window window, DiagnosticLog& log, Dialogs& dialogs, MainView& view);
+    // `moveSplashOutOfView` runs first at every report, so the splash window never covers the error box.
+    ErrorReporter(Window window, DiagnosticLog& log, Dialogs& dialogs,
+                  std::function<void()> moveSplashOutOfView);
 
     void procError(std::int32_t number, const std::string& source, const std::string& description);
     void procError(const RuntimeError& error);
@@ -30,7 +34,7 @@ private:
     Window window_;
     DiagnosticLog& log_;
     Dialogs& dialogs_;
-    MainView& view_;
+    std::function<void()> moveSplashOutOfView_;
 };
 
 } // namespace quorrin

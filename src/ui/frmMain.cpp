@@ -3,6 +3,7 @@
 #include "ui/FrameGeometry.h"
 #include "ui/FriendsListModel.h"
 #include "ui/LogListModel.h"
+#include "ui/MousePointer.h"
 #include "ui/ProgramClosable.h"
 #include "ui/TextCodec.h"
 #include "ui/Twips.h"
@@ -188,11 +189,7 @@ frmMain::frmMain(const Services& services, QWidget* parent)
     BtnTransfer->setFocus();
 }
 
-frmMain::~frmMain()
-{
-    if (busy_)
-        QApplication::restoreOverrideCursor();
-}
+frmMain::~frmMain() = default;
 
 MainState& frmMain::state()
 {
@@ -392,13 +389,7 @@ void frmMain::setTimer1Enabled(bool enabled)
 
 void frmMain::setBusyPointer(bool busy)
 {
-    if (busy == busy_)
-        return;
-    busy_ = busy;
-    if (busy)
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    else
-        QApplication::restoreOverrideCursor();
+    ui::setBusyPointer(busy);
 }
 
 double frmMain::windowProperty(WindowProperty property) const
@@ -468,9 +459,16 @@ void frmMain::redraw(MainPart part)
     }
 }
 
+void frmMain::setSplashWindow(QWidget* splash)
+{
+    splash_ = splash;
+}
+
 void frmMain::moveSplashOutOfView()
 {
-    // There is no splash window yet.
+    // Once the splash window is closed there is nothing to move.
+    if (splash_)
+        splash_->move(static_cast<int>(-1.1 * splash_->width()), splash_->y());
 }
 
 void frmMain::Form_Load()

@@ -7,6 +7,7 @@
 #include <array>
 #include <memory>
 #include <QMainWindow>
+#include <QPointer>
 
 class QAction;
 class QComboBox;
@@ -39,6 +40,9 @@ public:
     void Form_Load();
 
     MainState& state();
+
+    // The splash window that errors move out of view while it is still up.
+    void setSplashWindow(QWidget* splash);
     MainWindowCore& core() { return *core_; }
 
     void setTimer1Enabled(bool enabled) override;
@@ -73,7 +77,7 @@ private:
     std::unique_ptr<ui::FriendsListModel> sourceFriends_;
     std::unique_ptr<ui::FriendsListModel> targetFriends_;
     std::unique_ptr<ui::LogListModel> debugLog_;
-    bool busy_ = false;
+    QPointer<QWidget> splash_;
 
     QLabel* Label2 = nullptr;
     QLabel* Label3 = nullptr;

@@ -1,0 +1,19 @@
+#include "ui/MousePointer.h"
+
+#include <QApplication>
+#include <QCursor>
+
+namespace quorrin::ui {
+
+void setBusyPointer(bool busy)
+{
+    if (busy) {
+        if (!QApplication::overrideCursor())
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        return;
+    }
+    while (QApplication::overrideCursor())
+        QApplication::restoreOverrideCursor();
+}
+
+} // namespace quorrin::ui

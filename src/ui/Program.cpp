@@ -1,0 +1,49 @@
+#include "ui/Program.h"
+
+#include "shell/QtDialogs.h"
+#include "ui/frmAbout.h"
+#include "ui/frmMain.h"
+#include "ui/frmSplash.h"
+#include "ui/frmTip.h"
+#include "ui/SessionEnd.h"
+
+namespace quorrin {
+
+Program::Program(const Services& services) : services_(services) {}
+
+Program::~Program() = default;
+
+void Program::start()
+{
+    splash_ = new frmSplash(
+        services_.dialogs, [this] { showMainWindow(); }, [this] { showTip(); });
+    splash_->Form_Load();
+}
+
+void Program::showMainWindow()
+{
+    main_ = std::make_unique<frmMain>(services_);
+    frmMain& window = *main_;
+    window.setSplashWindow(splash_);
+    if (auto* qtDialogs = dynamic_cast<QtDialogs*>(&services_.dialogs))
+        qtDialogs->setMainWindow(&window);
+    // Errors the splash window reported before the main window existed open its log.
+    if (splash_) {
+        for (const std::string& entry : splash_->heldLog().entries())
+            window.state().DebugList.add(entry);
+    }
+    QObject::connect(&window, &frmMain::tipRequested, &window, [this] { showTip(); });
+    QObject::connect(&window, &frmMain::aboutRequested, &window,
+                     [this] { showAboutBox(services_.store, services_.shell, main_.get()); });
+    closeOnSessionEnd(window);
+
+    window.Form_Load();
+    window.show();
+}
+
+void Program::showTip()
+{
+    showTipOfTheDay(services_.store);
+}
+
+} // namespace quorrin
