@@ -19,9 +19,9 @@ QMargins frameMargins(const QWidget& window)
 
 } // namespace
 
-double frameProperty(const QWidget& window, WindowProperty property)
+double FrameGeometry::get(WindowProperty property) const
 {
-    const QRect frame = window.frameGeometry();
+    const QRect frame = window_.frameGeometry();
     switch (property) {
     case WindowProperty::Left:
         return pixelsToTwips(frame.x());
@@ -35,25 +35,42 @@ double frameProperty(const QWidget& window, WindowProperty property)
     return 0;
 }
 
-void setFrameProperty(QWidget& window, WindowProperty property, double twips)
+void FrameGeometry::set(WindowProperty property, double twips)
 {
     const int pixels = twipsToPixels(twips);
-    const QMargins margins = frameMargins(window);
-    const QPoint framePos = window.frameGeometry().topLeft();
+    const QMargins margins = frameMargins(window_);
+    const QPoint framePos = window_.frameGeometry().topLeft();
     switch (property) {
     case WindowProperty::Left:
-        window.move(pixels, framePos.y()); // move() places the frame
-        break;
+        window_.move(pixels, framePos.y()); // move() places the frame
+        return;
     case WindowProperty::Top:
-        window.move(framePos.x(), pixels);
-        break;
+        window_.move(framePos.x(), pixels);
+        return;
     case WindowProperty::Width:
-        window.resize(std::max(0, pixels - margins.left() - margins.right()), window.height());
+        window_.resize(std::max(0, pixels - margins.left() - margins.right()), window_.height());
         break;
     case WindowProperty::Height:
-        window.resize(window.width(), std::max(0, pixels - margins.top() - margins.bottom()));
+        window_.resize(window_.width(), std::max(0, pixels - margins.top() - margins.bottom()));
         break;
     }
+    if (margins.isNull() && !window_.isVisible())
+        unframedOuterSize_ = window_.size();
+    else
+        unframedOuterSize_.reset();
+}
+
+void FrameGeometry::frameMayHaveChanged()
+{
+    if (!unframedOuterSize_)
+        return;
+    const QMargins margins = frameMargins(window_);
+    if (margins.isNull())
+        return;
+    const QSize outer = *unframedOuterSize_;
+    unframedOuterSize_.reset();
+    window_.resize(std::max(0, outer.width() - margins.left() - margins.right()),
+                   std::max(0, outer.height() - margins.top() - margins.bottom()));
 }
 
 } // namespace quorrin::ui

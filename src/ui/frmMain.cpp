@@ -394,12 +394,12 @@ void frmMain::setBusyPointer(bool busy)
 
 double frmMain::windowProperty(WindowProperty property) const
 {
-    return ui::frameProperty(*this, property);
+    return frame_.get(property);
 }
 
 void frmMain::setWindowProperty(WindowProperty property, double twips)
 {
-    ui::setFrameProperty(*this, property, twips);
+    frame_.set(property, twips);
 }
 
 void frmMain::stateChanged(MainPart part)
@@ -469,6 +469,14 @@ void frmMain::moveSplashOutOfView()
     // Once the splash window is closed there is nothing to move.
     if (splash_)
         splash_->move(static_cast<int>(-1.1 * splash_->width()), splash_->y());
+}
+
+bool frmMain::event(QEvent* event)
+{
+    const bool handled = QMainWindow::event(event);
+    if (event->type() == QEvent::Show || event->type() == QEvent::Move || event->type() == QEvent::Resize)
+        frame_.frameMayHaveChanged();
+    return handled;
 }
 
 void frmMain::Form_Load()

@@ -3,6 +3,7 @@
 #include "lifecycle/MainState.h"
 #include "lifecycle/MainView.h"
 #include "lifecycle/MainWindowCore.h"
+#include "ui/FrameGeometry.h"
 
 #include <array>
 #include <memory>
@@ -60,6 +61,7 @@ signals:
     void aboutRequested(); // mnuHelpAbout chosen
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -78,6 +80,7 @@ private:
     std::unique_ptr<ui::FriendsListModel> targetFriends_;
     std::unique_ptr<ui::LogListModel> debugLog_;
     QPointer<QWidget> splash_;
+    ui::FrameGeometry frame_{*this};
 
     QLabel* Label2 = nullptr;
     QLabel* Label3 = nullptr;
