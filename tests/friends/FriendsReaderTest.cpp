@@ -1,6 +1,8 @@
 #include "friends/FriendsReader.h"
 
+#include "friends/LineReader.h"
 #include "lifecycle/MainState.h"
+#include "lifecycle/RuntimeError.h"
 #include "shell/FileSystem.h"
 #include "shell/Paths.h"
 #include "support/FakeMainView.h"
@@ -122,30 +124,26 @@ TEST(FriendsReader, acceptsAtMost32767Entries)
     }
 }
 
-// A file that breaks after `good` bytes, as on a failing disk; `open` tells whether it is still open.
-struct BrokenFile : std::istream
-{
-    BrokenFile(const std::string& good, bool& isOpen) : std::istream(&buffer), buffer(good), open(isOpen)
-    {
-        open = true;
-    }
-    ~BrokenFile() override { open = false; }
-    struct : std::stringbuf
-    {
-        using std::stringbuf::stringbuf;
-        int_type underflow() override { throw std::runtime_error("disk gone"); }
-    } buffer;
-    bool& open;
-};
-
+// A disk whose Friends.txt breaks after 100,000 good bytes; `open` tells whether the file is still open.
 struct BrokenDisk : FileSystem
 {
+    struct File : std::stringbuf, std::istream
+    {
+        File(std::string good, bool& isOpen)
+            : std::stringbuf(std::move(good)), std::istream(this), open(isOpen)
+        {
+            open = true;
+        }
+        ~File() override { open = false; }
+        std::stringbuf::int_type underflow() override { throw std::runtime_error("disk gone"); }
+        bool& open;
+    };
     std::unique_ptr<std::istream> openForReading(const std::string&) override
     {
         std::string good;
         for (int i = 0; good.size() < 100000; ++i)
             good += "Friend" + std::to_string(i) + "\r\n";
-        return std::make_unique<BrokenFile>(good, open);
+        return std::make_unique<File>(good, open);
     }
     std::unique_ptr<std::ostream> openForWriting(const std::string&) override { return nullptr; }
     void copyFile(const std::string&, const std::string&) override {}
@@ -165,6 +163,33 @@ TEST(FriendsReader, aReadFailingMidwayKeepsWhatWasReadAndClosesTheFile)
     EXPECT_EQ(state.SourceListZoneNames.checked, std::vector<bool>(read.size(), false));
     EXPECT_EQ(state.DebugList.entries().back(), "Possible Damaged File Found");
     EXPECT_FALSE(disk.open);
+}
+
+TEST(LineReader, splitsAtEveryLineEndAcrossChunkBorders)
+{
+    const std::pair<std::string, Lines> cases[] = {{"", {}},
+                                                   {"\r\n", {""}},
+                                                   {"a\r\n\r\nb", {"a", "", "b"}},
+                                                   {"a\r\r\nb\n\rc", {"a", "", "b", "", "c"}},
+                                                   {"ab\r", {"ab"}}};
+    for (const auto& [bytes, expected] : cases) {
+        for (std::size_t chunk : {1, 2, 3, 65536}) {
+            SCOPED_TRACE(::testing::Message() << '"' << bytes << "\" in chunks of " << chunk);
+            std::istringstream in(bytes);
+            LineReader reader(in, chunk);
+            Lines lines;
+            for (std::string line; reader.readLine(line);)
+                lines.push_back(line);
+            EXPECT_EQ(lines, expected);
+        }
+    }
+}
+
+TEST(LineReader, refusesAnEndlessLine)
+{
+    std::istringstream endless(std::string(LineReader::kMaxLineLength + 1, 'x'));
+    std::string line;
+    EXPECT_THROW(LineReader(endless).readLine(line), RuntimeError);
 }
 
 } // namespace

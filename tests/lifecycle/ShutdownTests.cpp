@@ -15,6 +15,8 @@ const std::string kZoneNames(schema::kZoneNamesKey);
 TEST(Shutdown, SavesEverythingInOrderAndEndsWithTheCleanExitFlag)
 {
     CoreWorld world;
+    // A CR inside an entry and 8-bit bytes go to the file as they are.
+    world.core.state.DebugList.add("Ooops\rline \x80\xff");
     world.core.state.SourceList.items = {"Ann", "Bob", "Cy"};
     world.registry.putText(RegRoot::CurrentUser, kZoneNames, "Name3", "Old");
     world.core.state.TotalTransfers = 4;
@@ -23,29 +25,33 @@ TEST(Shutdown, SavesEverythingInOrderAndEndsWithTheCleanExitFlag)
 
     world.core.Form_QueryUnload();
 
-    const std::string hkcu = "HKEY_CURRENT_USER\\";
-    const std::vector<std::string> writes{
-        hkcu + kSettings + "\\Path",       hkcu + kZoneNames + "\\Name0",
-        hkcu + kZoneNames + "\\Name1",     hkcu + kZoneNames + "\\Name2",
-        hkcu + kSettings + "\\Mode",       hkcu + kInfo + "\\TotalTransfers",
-        hkcu + kInfo + "\\TotalNameMoves", hkcu + kSettings + "\\MainTop",
-        hkcu + kSettings + "\\MainLeft",   hkcu + kSettings + "\\MainWidth",
-        hkcu + kSettings + "\\MainHeight", hkcu + kInfo + "\\Version",
-        hkcu + kSettings + "\\CleanExit"};
+    std::vector<std::string> writes;
+    for (const std::string& value :
+         {kSettings + "\\Path", kZoneNames + "\\Name0", kZoneNames + "\\Name1", kZoneNames + "\\Name2",
+          kSettings + "\\Mode", kInfo + "\\TotalTransfers", kInfo + "\\TotalNameMoves",
+          kSettings + "\\MainTop", kSettings + "\\MainLeft", kSettings + "\\MainWidth",
+          kSettings + "\\MainHeight", kInfo + "\\Version", kSettings + "\\CleanExit"})
+        writes.push_back("HKEY_CURRENT_USER\\" + value);
     EXPECT_EQ(world.registry.writes(), writes);
     EXPECT_EQ(world.registry.text(RegRoot::CurrentUser, kZoneNames, "Name2"), "Cy");
     EXPECT_EQ(world.registry.text(RegRoot::CurrentUser, kZoneNames, "Name3"), "Old");
     EXPECT_EQ(world.registry.text(RegRoot::CurrentUser, kSettings, "MainTop"), "300");
     EXPECT_EQ(world.registry.text(RegRoot::CurrentUser, kInfo, "TotalNameMoves"), "17");
     EXPECT_EQ(world.registry.text(RegRoot::CurrentUser, kSettings, "CleanExit"), "True");
-    EXPECT_EQ(world.logSince(0),
-              (std::vector<std::string>{"User Queried Unload", "Added 3 ZoneNames to registry",
-                                        "Saving user's Preferences", "Normal Mode is Prefered By User",
-                                        "4 Records Written To DebugLog.txt", "Normal Program Exit",
-                                        "Setting 'Clean Exit Flag' in Registry"}));
-    EXPECT_EQ(world.debugLog(), "User Queried Unload\r\nAdded 3 ZoneNames to registry\r\nSaving user's "
-                                "Preferences\r\nNormal Mode is Prefered By User\r\n4 Records Written To "
-                                "DebugLog.txt\r\nNormal Program Exit\r\n");
+    EXPECT_EQ(world.registry.openHandles(), 0);
+    const std::vector<std::string> log{"Ooops\rline \x80\xff",
+                                       "User Queried Unload",
+                                       "Added 3 ZoneNames to registry",
+                                       "Saving user's Preferences",
+                                       "Normal Mode is Prefered By User",
+                                       "5 Records Written To DebugLog.txt",
+                                       "Normal Program Exit",
+                                       "Setting 'Clean Exit Flag' in Registry"};
+    EXPECT_EQ(world.logSince(0), log);
+    std::string file; // all but the last entry, which is added after the file is closed
+    for (std::size_t i = 0; i + 1 < log.size(); ++i)
+        file += log[i] + "\r\n";
+    EXPECT_EQ(world.debugLog(), file);
 }
 
 TEST(Shutdown, DeveloperModeAndAnEmptyListAreSaved)
@@ -63,7 +69,7 @@ TEST(Shutdown, FailedFinalWriteIsReportedAndLeavesTheRunMarkedUnclean)
 {
     CoreWorld world;
     world.registry.putText(RegRoot::CurrentUser, kSettings, "CleanExit", "False");
-    world.files.fail = FailingFileSystem::Fail::ReplaceFile;
+    world.files.failReplace = true;
     world.dialogs.expectMessage(
         {"Error Nr. 70 in Quorrin\rPermission denied\r\rPlease Send Debuglog.txt to " +
              std::string(contacts::maintainerMail) + "\r\r",

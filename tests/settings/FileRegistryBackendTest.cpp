@@ -1,6 +1,7 @@
 #include "settings/FileRegistryBackend.h"
 
 #include "RegistryBackendContract.h"
+#include "settings/MemoryRegistryBackend.h"
 #include "settings/RegFile.h"
 #include "support/TempDir.h"
 
@@ -17,12 +18,18 @@ const std::string kUserFile = "HKEY_CURRENT_USER.reg";
 ContractStore makeFileStore()
 {
     auto dir = std::make_shared<TempDir>();
-    auto backend = std::make_unique<FileRegistryBackend>(dir->str());
-    return {dir, std::move(backend)};
+    return {dir, std::make_unique<FileRegistryBackend>(dir->str())};
 }
 
-INSTANTIATE_TEST_SUITE_P(File, RegistryBackendContract,
-                         testing::Values(ContractBackend{"File", makeFileStore}), contractName);
+ContractStore makeMemoryStore()
+{
+    return {nullptr, std::make_unique<MemoryRegistryBackend>()};
+}
+
+INSTANTIATE_TEST_SUITE_P(Local, RegistryBackendContract,
+                         testing::Values(ContractBackend{"File", makeFileStore},
+                                         ContractBackend{"Memory", makeMemoryStore}),
+                         contractName);
 
 std::vector<std::filesystem::path> damagedCopies(const TempDir& dir)
 {

@@ -3,104 +3,67 @@
 #include "lifecycle/RuntimeError.h"
 #include "shell/FileSystem.h"
 
-#include <memory>
-#include <sstream>
-#include <string>
+#include <cstdio>
+#include <optional>
 
 namespace quorrin::test {
 
-// The machine's file system, except for the one operation a test makes fail.
+// The machine's file system, except where a test makes it fail.
 class FailingFileSystem : public FileSystem
 {
 public:
-    enum class Fail
-    {
-        Nothing,
-        OpenForReading,
-        OpenForWriting,
-        Writing, // the stream opened for writing breaks after `bytesBeforeFailure` bytes
-        CopyFile,
-        ReplaceFile,
-    };
-
-    Fail fail = Fail::Nothing;
-    std::size_t bytesBeforeFailure = 0;
-    ErrorNumber error = ErrorNumber::PermissionDenied;
+    bool failReplace = false;              // replacing a file raises Permission denied
+    std::optional<std::size_t> writeLimit; // a file opened for writing breaks after this many bytes
 
     std::unique_ptr<std::istream> openForReading(const std::string& path) override
     {
-        failIf(Fail::OpenForReading);
-        return local_->openForReading(path);
+        return disk_->openForReading(path);
     }
     std::unique_ptr<std::ostream> openForWriting(const std::string& path) override
     {
-        failIf(Fail::OpenForWriting);
-        auto stream = local_->openForWriting(path);
-        if (fail != Fail::Writing)
-            return stream;
-        return std::make_unique<LimitedStream>(std::move(stream), bytesBeforeFailure);
+        auto file = disk_->openForWriting(path);
+        if (!writeLimit)
+            return file;
+        return std::make_unique<Limited>(std::move(file), *writeLimit);
     }
-    void copyFile(const std::string& from, const std::string& to) override
-    {
-        failIf(Fail::CopyFile);
-        local_->copyFile(from, to);
-    }
+    void copyFile(const std::string& from, const std::string& to) override { disk_->copyFile(from, to); }
     void replaceFile(const std::string& path, std::string_view contents) override
     {
-        failIf(Fail::ReplaceFile);
-        local_->replaceFile(path, contents);
+        failIfAsked();
+        disk_->replaceFile(path, contents);
     }
     void replaceFileWith(const std::string& path, const std::function<void(std::ostream&)>& write) override
     {
-        failIf(Fail::ReplaceFile);
-        local_->replaceFileWith(path, write);
+        failIfAsked();
+        disk_->replaceFileWith(path, write);
     }
 
 private:
     // Passes `limit` bytes on to the real file, then fails like a full disk.
-    class LimitedBuffer : public std::streambuf
+    struct Limited : std::streambuf, std::ostream
     {
-    public:
-        LimitedBuffer(std::unique_ptr<std::ostream> target, std::size_t limit)
-            : target_(std::move(target)), limit_(limit)
+        Limited(std::unique_ptr<std::ostream> file, std::size_t limit)
+            : std::ostream(this), file_(std::move(file)), limit_(limit)
         {}
-
-    protected:
-        int_type overflow(int_type ch) override
+        std::streambuf::int_type overflow(std::streambuf::int_type ch) override
         {
-            if (traits_type::eq_int_type(ch, traits_type::eof()) || limit_ == 0)
-                return traits_type::eof();
+            if (ch == EOF || limit_ == 0)
+                return EOF;
             --limit_;
-            target_->put(traits_type::to_char_type(ch));
-            target_->flush();
+            file_->put(static_cast<char>(ch)).flush();
             return ch;
         }
-
-    private:
-        std::unique_ptr<std::ostream> target_;
+        std::unique_ptr<std::ostream> file_;
         std::size_t limit_;
     };
 
-    class LimitedStream : public std::ostream
+    void failIfAsked() const
     {
-    public:
-        LimitedStream(std::unique_ptr<std::ostream> target, std::size_t limit)
-            : std::ostream(nullptr), buffer_(std::move(target), limit)
-        {
-            rdbuf(&buffer_);
-        }
-
-    private:
-        LimitedBuffer buffer_;
-    };
-
-    void failIf(Fail operation) const
-    {
-        if (fail == operation)
-            throw RuntimeError(error);
+        if (failReplace)
+            throw RuntimeError(ErrorNumber::PermissionDenied);
     }
 
-    std::unique_ptr<FileSystem> local_ = createLocalFileSystem();
+    std::unique_ptr<FileSystem> disk_ = createLocalFileSystem();
 };
 
 } // namespace quorrin::test

@@ -12,16 +12,8 @@ namespace quorrin::test {
 class FakeMainView : public MainView
 {
 public:
-    void setTimer1Enabled(bool enabled) override
-    {
-        timer1Enabled = enabled;
-        timer1History.push_back(enabled);
-    }
-    void setBusyPointer(bool isBusy) override
-    {
-        busy = isBusy;
-        pointerHistory.push_back(isBusy);
-    }
+    void setTimer1Enabled(bool enabled) override { timer1History.push_back(timer1Enabled = enabled); }
+    void setBusyPointer(bool isBusy) override { pointerHistory.push_back(isBusy); }
     double windowProperty(WindowProperty property) const override
     {
         return geometry[static_cast<std::size_t>(property)];
@@ -32,17 +24,15 @@ public:
         geometryWrites.push_back(property);
     }
     void stateChanged(MainPart part) override { changes.push_back(part); }
-    void redraw(MainPart part) override { redraws.push_back(part); }
+    void redraw(MainPart) override {}
     void moveSplashOutOfView() override { ++splashMoves; }
 
     bool timer1Enabled = true;
     std::vector<bool> timer1History;
-    bool busy = false;
     std::vector<bool> pointerHistory;
     std::array<double, 4> geometry{1575, 420, 8265, 7725};
     std::vector<WindowProperty> geometryWrites;
     std::vector<MainPart> changes;
-    std::vector<MainPart> redraws;
     int splashMoves = 0;
 };
 

@@ -22,13 +22,8 @@ struct FrmAboutTest : ::testing::Test
     MemoryRegistryBackend backend;
     Global store{backend};
     test::FakeShell shell;
-    std::unique_ptr<frmAbout> box;
+    std::unique_ptr<frmAbout> box = std::make_unique<frmAbout>(store, shell, nullptr);
 
-    frmAbout& open()
-    {
-        box = std::make_unique<frmAbout>(store, shell, nullptr);
-        return *box;
-    }
     template<typename T = QWidget>
     T* find(const QString& name)
     {
@@ -36,12 +31,11 @@ struct FrmAboutTest : ::testing::Test
         EXPECT_NE(found, nullptr) << name.toStdString();
         return found;
     }
-    QFrame* page(int i) { return find<QFrame>(QStringLiteral("fraInfo(%1)").arg(i)); }
     QList<int> visiblePages()
     {
         QList<int> shown;
         for (int i = 1; i <= 4; ++i)
-            if (page(i)->isVisibleTo(box.get()))
+            if (find(QStringLiteral("fraInfo(%1)").arg(i))->isVisibleTo(box.get()))
                 shown << i;
         return shown;
     }
@@ -49,23 +43,22 @@ struct FrmAboutTest : ::testing::Test
 
 TEST_F(FrmAboutTest, VersionLineStandsOneLineBelowTheLogoAsWideAsItsText)
 {
-    open();
     const QLabel* line = find<QLabel>("lblBuild");
     EXPECT_EQ(line->text(), "Quorrin Tool Version:  V1.027");
     const QRect logo = find("picLogo")->geometry();
     const int width = QFontMetrics(box->font()).horizontalAdvance(line->text());
     EXPECT_EQ(line->geometry(), QRect(logo.left(), logo.bottom() + 1 + 13, width, 13));
+    EXPECT_EQ(box->windowTitle(), "About Quorrin Tool");
+    EXPECT_EQ(box->size(), QSize(295, 333));
 }
 
 TEST_F(FrmAboutTest, SystemInfoButtonShowsOnlyWhenItsProgramIsRegisteredAndStartsIt)
 {
-    const std::string key(schema::kSystemInfoKey);
     // No key at all, an empty value, a program's path.
-    for (const char* path :
-         {static_cast<const char*>(nullptr), "", "C:\\Program Files\\Common Files\\msinfo32.exe"}) {
+    for (const char* path : {static_cast<const char*>(nullptr), "", "C:\\Program Files\\msinfo32.exe"}) {
         if (path)
-            backend.putText(RegRoot::LocalMachine, key, "Path", path);
-        open();
+            backend.putText(RegRoot::LocalMachine, std::string(schema::kSystemInfoKey), "Path", path);
+        box = std::make_unique<frmAbout>(store, shell, nullptr);
         EXPECT_EQ(find("cmdSysInfo")->isHidden(), !path || !*path) << (path ? path : "no key");
         EXPECT_FALSE(find("cmdOK")->isHidden());
         EXPECT_EQ(store.RegResult, "");
@@ -73,33 +66,24 @@ TEST_F(FrmAboutTest, SystemInfoButtonShowsOnlyWhenItsProgramIsRegisteredAndStart
         if (path && *path)
             QTest::mouseClick(find("cmdSysInfo"), Qt::LeftButton);
     }
-    EXPECT_EQ(shell.started, std::vector<std::string>{"C:\\Program Files\\Common Files\\msinfo32.exe"});
+    EXPECT_EQ(shell.started, std::vector<std::string>{"C:\\Program Files\\msinfo32.exe"});
 }
 
-TEST_F(FrmAboutTest, OpensOnTheVersionPageWithEveryPageInOnePlace)
+TEST_F(FrmAboutTest, TabsShowTheirPageAllInOnePlaceStartingWithTheVersion)
 {
-    open();
-    EXPECT_EQ(visiblePages(), QList<int>{1});
-    for (int i = 1; i <= 4; ++i)
-        EXPECT_EQ(page(i)->geometry(), ui::twipsRect(300, 570, 3825, 3735)) << i;
-    EXPECT_EQ(box->windowTitle(), "About Quorrin Tool");
-    EXPECT_EQ(box->size(), QSize(295, 333));
-}
-
-TEST_F(FrmAboutTest, TabsCarryKeysAndTipsAndShowTheirPage)
-{
-    open();
     auto* tabs = find<QTabBar>("tabStrip");
     const QStringList captions{"Version", "Disclaimer", "Credits", "Contact"};
-    const QStringList keys{"version", "disclaimer", "credits", "contact"};
     ASSERT_EQ(tabs->count(), 4);
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(tabs->tabText(i), captions[i]);
-        EXPECT_EQ(tabs->tabData(i).toString(), keys[i]);
+        EXPECT_EQ(tabs->tabData(i).toString(), captions[i].toLower());
+        EXPECT_EQ(find(QStringLiteral("fraInfo(%1)").arg(i + 1))->geometry(),
+                  ui::twipsRect(300, 570, 3825, 3735));
     }
     EXPECT_EQ(tabs->tabToolTip(3), "Contact Me");
     EXPECT_EQ(tabs->tabToolTip(1), "Disclaimer");
 
+    EXPECT_EQ(visiblePages(), QList<int>{1});
     box->tabStrip_Click(); // the tab already selected
     EXPECT_EQ(visiblePages(), QList<int>{1});
     tabs->setCurrentIndex(2);
@@ -111,7 +95,6 @@ TEST_F(FrmAboutTest, TabsCarryKeysAndTipsAndShowTheirPage)
 
 TEST_F(FrmAboutTest, LinksOpenTheMailProgramOnAClickOnly)
 {
-    open();
     QWidget* url = find("txtURL");
     QWidget* mail = find("txtMail");
     EXPECT_EQ(url->palette().color(QPalette::WindowText), QColor(0, 0, 192));
@@ -126,16 +109,14 @@ TEST_F(FrmAboutTest, LinksOpenTheMailProgramOnAClickOnly)
 
 TEST_F(FrmAboutTest, DisclaimerIsWordForWord)
 {
-    open();
-    const QString disclaimer =
+    EXPECT_EQ(
+        find<QLabel>("OpstartTitel(7)")->text(),
         "The Developer tried to keep this software as bug-free as possible. Hours and hours of testing "
         "proceeded this release. But it's a general rule (Murphy's), that no software ever is error free, "
-        "and "
-        "the number of errors increases with the complexity of the program. That's why we cannot guarantee "
-        "that this software will run in every environment, on any Windows compatible machine, together with "
-        "any other application, without producing errors. Any liability for damage of any sort is hereby "
-        "denied.";
-    EXPECT_EQ(find<QLabel>("OpstartTitel(7)")->text(), disclaimer);
+        "and the number of errors increases with the complexity of the program. That's why we cannot "
+        "guarantee that this software will run in every environment, on any Windows compatible machine, "
+        "together with any other application, without producing errors. Any liability for damage of any "
+        "sort is hereby denied.");
 }
 
 TEST_F(FrmAboutTest, ShowAboutBoxRunsModalOverItsOwnerAndDestroysItOnClose)
@@ -143,11 +124,10 @@ TEST_F(FrmAboutTest, ShowAboutBoxRunsModalOverItsOwnerAndDestroysItOnClose)
     QWidget owner;
     QPointer<frmAbout> seen;
     QTimer::singleShot(0, [&] {
-        frmAbout* shown = owner.findChild<frmAbout*>();
-        ASSERT_NE(shown, nullptr);
-        seen = shown;
-        EXPECT_TRUE(shown->isModal());
-        QTest::mouseClick(shown->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+        seen = owner.findChild<frmAbout*>();
+        ASSERT_FALSE(seen.isNull());
+        EXPECT_TRUE(seen->isModal());
+        QTest::mouseClick(seen->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
     });
     showAboutBox(store, shell, &owner);
     EXPECT_TRUE(seen.isNull() && owner.findChild<frmAbout*>() == nullptr);

@@ -43,6 +43,7 @@ TEST_F(FrmMainTest, ControlsAreNamedPlacedAndLabelledAsLaidOut)
         QString text;
         QString toolTip;
     } controls[] = {
+        // clang-format off
         {"Label2", "QLabel", {0, 16, 249, 17}, "Total Transfers Done With This program :", transfers},
         {"Label3", "QLabel", {240, 16, 89, 17}, "0", transfers},
         {"Label4", "QLabel", {0, 40, 289, 17}, "Total Friends Moved With This program :", moved},
@@ -50,28 +51,17 @@ TEST_F(FrmMainTest, ControlsAreNamedPlacedAndLabelledAsLaidOut)
         {"Picture1", "QLabel", {400, 8, 125, 108}, "", "Kestrel combat FS Virtual Squad"},
         {"Label1(0)", "QLabel", {24, 128, 169, 17}, "Source Zone Name", ""},
         {"Label1(1)", "QLabel", {352, 128, 169, 17}, "Target Zone Name ", ""},
-        {"BtnTransfer",
-         "QPushButton",
-         {216, 152, 113, 33},
-         "Transfer ----->",
-         "Press this button to start the transfer"},
+        {"BtnTransfer", "QPushButton", {216, 152, 113, 33}, "Transfer ----->", "Press this button to start the transfer"},
         {"SourceList", "QComboBox", {24, 160, 169, 21}, "Select Source Name", "Select the source Zone Name"},
         {"TargetList", "QComboBox", {352, 160, 169, 21}, "Select Target Name", "Select the target Zone Name"},
         {"Label1(2)", "QLabel", {0, 232, 257, 17}, "Friends Form Selected Source Zone Name ", ""},
         {"Label1(3)", "QLabel", {296, 232, 297, 17}, "Friends  Form Selected Target Zone Name ", ""},
-        {"SourceListZoneNames",
-         "QListView",
-         {24, 256, 169, 79},
-         "",
-         "Friends From Selected Source Zone Name"},
-        {"TargetListZoneNames",
-         "QListView",
-         {352, 256, 169, 82},
-         "",
-         "Friends From Selected Target Zone Name"},
+        {"SourceListZoneNames", "QListView", {24, 256, 169, 79}, "", "Friends From Selected Source Zone Name"},
+        {"TargetListZoneNames", "QListView", {352, 256, 169, 82}, "", "Friends From Selected Target Zone Name"},
         {"Label6", "QLabel", {8, 368, 529, 65}, "", ""},
         {"DebugList", "QListView", {72, 432, 385, 56}, "", "Extended Debug information (EDI)"},
         {"TransferList", "QListWidget", {8, 504, 41, 17}, "", ""},
+        // clang-format on
     };
     for (const auto& c : controls) {
         QWidget* widget = find(c.name);
@@ -120,15 +110,14 @@ TEST_F(FrmMainTest, FocusStartsOnTransferAndFollowsTheTabOrder)
 TEST_F(FrmMainTest, MenusHaveTheirCaptionsSeparatorsAndNoShortcuts)
 {
     const std::vector<std::pair<QString, QStringList>> menus = {
+        // clang-format off
         {"mnuFile &File", {"mnuFileExit E&xit"}},
         {"mnuOption &Options", {"mnuNormal &Normal Mode", "mnuDeveloper &Developer Mode"}},
-        {"mnuLinkS &Usefull Links",
-         {"mnuLinksVarlow &Varlows Site", "mnuMail &Send me a Mail", "mnuDiv2 -",
-          "mnuLinkKestrel &Kestrel Squads Homepage", "mnuDiv4 -",
-          "mnuLinkZone Microsoft Internet Gaming Zone"}},
-        {"mnuHelp &Help",
-         {"mnuTip &Tip of the Day ...", "mnudiv1 -", "mnuHelpContents &Help Topics...", "mnuHelpBar0 -",
-          "mnuHelpAbout &About"}},
+        {"mnuLinkS &Usefull Links", {"mnuLinksVarlow &Varlows Site", "mnuMail &Send me a Mail", "mnuDiv2 -",
+                                     "mnuLinkKestrel &Kestrel Squads Homepage", "mnuDiv4 -", "mnuLinkZone Microsoft Internet Gaming Zone"}},
+        {"mnuHelp &Help", {"mnuTip &Tip of the Day ...", "mnudiv1 -", "mnuHelpContents &Help Topics...", "mnuHelpBar0 -",
+                           "mnuHelpAbout &About"}},
+        // clang-format on
     };
     const QList<QAction*> bar = window.menuBar()->actions();
     ASSERT_EQ(bar.size(), static_cast<qsizetype>(menus.size()));
@@ -150,6 +139,7 @@ TEST_F(FrmMainTest, ModeSwitchThroughTheMenuItems)
     QWidget* debugList = find("DebugList");
     QAction* normal = find<QAction>("mnuNormal");
     QAction* developer = find<QAction>("mnuDeveloper");
+    choose("mnuNormal"); // already chosen: the item's own flip is undone, nothing else happens
     EXPECT_TRUE(normal->isChecked());
     EXPECT_FALSE(debugList->isVisible());
 
@@ -162,20 +152,22 @@ TEST_F(FrmMainTest, ModeSwitchThroughTheMenuItems)
 
     window.move(20, 20);
     const QRect moved = outer();
-    choose("mnuDeveloper"); // already chosen: the item's own flip is undone, nothing else happens
+    choose("mnuDeveloper");
     EXPECT_TRUE(developer->isChecked());
     EXPECT_EQ(outer(), moved);
-    EXPECT_EQ(window.state().DebugList.size(), 1u);
 
     choose("mnuNormal");
     window.state().DebugList.add("written while hidden");
     EXPECT_EQ(outer(), QRect(105, 28, 551, 515));
     EXPECT_FALSE(debugList->isVisible());
+    EXPECT_FALSE(developer->isChecked());
     choose("mnuDeveloper");
     const QAbstractItemModel* log = find<QListView>("DebugList")->model();
-    ASSERT_EQ(log->rowCount(), 4);
-    EXPECT_EQ(log->index(1, 0).data().toString(), "Normal Mode Activated");
-    EXPECT_EQ(log->index(2, 0).data().toString(), "written while hidden");
+    QStringList rows;
+    for (int row = 0; row < log->rowCount(); ++row)
+        rows << log->index(row, 0).data().toString();
+    EXPECT_EQ(rows, (QStringList{"Developer Mode Activated", "Normal Mode Activated", "written while hidden",
+                                 "Developer Mode Activated"}));
 }
 
 TEST_F(FrmMainTest, HelpAndLinkItemsReachTheDialogsAndTheShell)
@@ -184,9 +176,12 @@ TEST_F(FrmMainTest, HelpAndLinkItemsReachTheDialogsAndTheShell)
         {"Unable to display Help Contents. Unfortunately there is no HELP file available for "
          "this tool. If you have questions, please mail varlow@quorrin.example.net .",
          "Quorrin", MessageIcon::Information, MessageButtons::Ok});
-    choose("mnuHelpContents");
-    choose("mnuLinkZone");
-    EXPECT_EQ(shell.opened, std::vector<std::string>{"http://zone.example.com/"});
+    for (const char* item : {"mnuHelpContents", "mnuLinksVarlow", "mnuMail", "mnuLinkKestrel", "mnuLinkZone"})
+        choose(item);
+    EXPECT_EQ(shell.opened, (std::vector<std::string>{
+                                "http://www.varlow.example.net/", "mailto:varlow@quorrin.example.net",
+                                "http://www.kestrel-squad.example.org/", "http://zone.example.com/"}));
+    EXPECT_TRUE(window.state().DebugList.entries().empty());
 }
 
 TEST_F(FrmMainTest, ZoneNameBoxesRunTheHookOnAUserPickOnly)
@@ -197,18 +192,14 @@ TEST_F(FrmMainTest, ZoneNameBoxesRunTheHookOnAUserPickOnly)
     window.stateChanged(MainPart::SourceList);
     auto* box = find<QComboBox>("SourceList");
     EXPECT_EQ(box->currentIndex(), -1);
-    EXPECT_EQ(box->currentText(), "Select Source Name");
-
     box->setCurrentIndex(1);
     box->lineEdit()->clear();
     QTest::keyClicks(box->lineEdit(), "Alpha");
     QTest::keyClick(box->lineEdit(), Qt::Key_Return);
-    EXPECT_EQ(picks, 0);
     EXPECT_EQ(box->count(), 2);
-
-    emit box->activated(1);
+    EXPECT_EQ(picks, 0);
+    emit box->activated(1); // what a pick with the mouse or the keyboard sends
     EXPECT_EQ(picks, 1);
-    EXPECT_EQ(window.state().SourceList.selected, 1);
 }
 
 TEST_F(FrmMainTest, SourceFriendsAreCheckableAndDecodedTargetFriendsPlain)
