@@ -60,19 +60,10 @@ QString arrayName(const char* array, int index)
     return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index);
 }
 
-template<typename Widget>
-Widget* place(QWidget* parent, const QString& name, const QRect& twips)
-{
-    auto* widget = new Widget(parent);
-    widget->setObjectName(name);
-    widget->setGeometry(ui::twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
-    return widget;
-}
-
 // A picture box: the picture in the middle of its box.
 QLabel* picture(QWidget* parent, const char* name, const QRect& twips, const QString& resource)
 {
-    auto* box = place<QLabel>(parent, QLatin1String(name), twips);
+    auto* box = ui::placeControl<QLabel>(parent, QLatin1String(name), twips);
     box->setAlignment(Qt::AlignCenter);
     box->setPixmap(QPixmap(resource));
     return box;
@@ -129,7 +120,7 @@ frmAbout::frmAbout(Global& store, Shell& shell, QWidget* owner)
     // load.
     for (int i = 1; i <= 4; ++i) {
         const QRect design = i == 1 ? QRect(300, 570, 3825, 3735) : QRect(0, 0, 3825, 3735);
-        fraInfo[i] = place<QFrame>(this, arrayName("fraInfo", i), design);
+        fraInfo[i] = ui::placeControl<QFrame>(this, arrayName("fraInfo", i), design);
         fraInfo[i]->setFrameShape(QFrame::NoFrame);
         fraInfo[i]->setVisible(i == 1);
     }
@@ -138,9 +129,9 @@ frmAbout::frmAbout(Global& store, Shell& shell, QWidget* owner)
     buildCreditsPage(fraInfo[3]);
     buildContactPage(fraInfo[4]);
 
-    cmdSysInfo = place<QPushButton>(this, QStringLiteral("cmdSysInfo"), {2010, 4530, 1110, 330});
+    cmdSysInfo = ui::placeControl<QPushButton>(this, QStringLiteral("cmdSysInfo"), {2010, 4530, 1110, 330});
     cmdSysInfo->setText(QStringLiteral("&System Info"));
-    cmdOK = place<QPushButton>(this, QStringLiteral("cmdOK"), {3195, 4530, 1110, 330});
+    cmdOK = ui::placeControl<QPushButton>(this, QStringLiteral("cmdOK"), {3195, 4530, 1110, 330});
     cmdOK->setText(QStringLiteral("&Close"));
     cmdOK->setDefault(true); // Enter closes; Escape does too, through QDialog's reject()
     setTabOrder(cmdOK, cmdSysInfo);
@@ -165,7 +156,7 @@ void frmAbout::buildTabStrip()
     tabPanel_->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
     tabPanel_->setAutoFillBackground(true);
 
-    tabStrip = place<QTabBar>(this, QStringLiteral("tabStrip"), {150, 135, 4155, 4215});
+    tabStrip = ui::placeControl<QTabBar>(this, QStringLiteral("tabStrip"), {150, 135, 4155, 4215});
     tabStrip->setDrawBase(false);
     tabStrip->setExpanding(false);
     for (const TabInfo& tab : kTabs) {
@@ -183,7 +174,7 @@ void frmAbout::buildTabStrip()
 void frmAbout::buildVersionPage(QFrame* page)
 {
     picLogo = picture(page, "picLogo", {0, 0, 3660, 2910}, QStringLiteral(":/images/logo.png"));
-    lblBuild = place<QLabel>(page, QStringLiteral("lblBuild"), {30, 2505, 645, 195});
+    lblBuild = ui::placeControl<QLabel>(page, QStringLiteral("lblBuild"), {30, 2505, 645, 195});
     lblBuild->setText(QStringLiteral("build:"));
     lblBuild->setTextFormat(Qt::PlainText);
 }
@@ -218,12 +209,12 @@ void frmAbout::buildCreditsPage(QFrame* page)
 void frmAbout::buildContactPage(QFrame* page)
 {
     titel(page, 9, {15, 120, 3765, 195}, QStringLiteral("You can contact me by mail at :"));
-    txtURL = place<ui::LinkLabel>(page, QStringLiteral("txtURL"), {15, 345, 3780, 195});
+    txtURL = ui::placeControl<ui::LinkLabel>(page, QStringLiteral("txtURL"), {15, 345, 3780, 195});
     txtURL->setText(text(contacts::authorMail));
     txtURL->setToolTip(QStringLiteral("Click to email me"));
     growToFit(txtURL);
     titel(page, 10, {15, 885, 3765, 195}, QStringLiteral("Or contact the Kestrel squadron by email;"));
-    txtMail = place<ui::LinkLabel>(page, QStringLiteral("txtMail"), {15, 1110, 3840, 195});
+    txtMail = ui::placeControl<ui::LinkLabel>(page, QStringLiteral("txtMail"), {15, 1110, 3840, 195});
     txtMail->setText(text(contacts::squadMail));
     txtMail->setToolTip(QStringLiteral("Click to email"));
     growToFit(txtMail);
@@ -231,7 +222,7 @@ void frmAbout::buildContactPage(QFrame* page)
           QStringLiteral("Bug reports and improvement suggestions are very welcome."));
     Picture1 = picture(page, "Picture1", {0, 2280, 1005, 870}, QStringLiteral(":/images/about-contact.png"));
     titel(page, 14, {1200, 2205, 2775, 390}, QStringLiteral("Developed by Varlow in close association with"));
-    Label1 = place<QLabel>(page, QStringLiteral("Label1"), {1200, 2640, 2655, 615});
+    Label1 = ui::placeControl<QLabel>(page, QStringLiteral("Label1"), {1200, 2640, 2655, 615});
     Label1->setTextFormat(Qt::PlainText);
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -242,7 +233,7 @@ void frmAbout::buildContactPage(QFrame* page)
 
 QLabel* frmAbout::titel(QWidget* page, int index, const QRect& twips, const QString& caption, bool bold)
 {
-    auto* label = place<QLabel>(page, arrayName("OpstartTitel", index), twips);
+    auto* label = ui::placeControl<QLabel>(page, arrayName("OpstartTitel", index), twips);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);

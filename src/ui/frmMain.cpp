@@ -80,19 +80,10 @@ void keepDefaultColours(QWidget* widget)
     widget->setPalette(palette);
 }
 
-template<typename Widget>
-Widget* place(QWidget* parent, const char* name, double left, double top, double width, double height)
-{
-    auto* widget = new Widget(parent);
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(ui::twipsRect(left, top, width, height));
-    return widget;
-}
-
 QLabel* label(QWidget* parent, const char* name, const QRect& twips, const QString& text,
               const QString& toolTip = {})
 {
-    auto* widget = place<QLabel>(parent, name, twips.x(), twips.y(), twips.width(), twips.height());
+    auto* widget = ui::placeControl<QLabel>(parent, QLatin1String(name), twips);
     widget->setText(text);
     widget->setToolTip(toolTip);
     widget->setTextFormat(Qt::PlainText);
@@ -102,9 +93,9 @@ QLabel* label(QWidget* parent, const char* name, const QRect& twips, const QStri
     return widget;
 }
 
-QComboBox* zoneNameBox(QWidget* parent, const char* name, double left, const QString& toolTip)
+QComboBox* zoneNameBox(QWidget* parent, const char* name, int left, const QString& toolTip)
 {
-    auto* box = place<QComboBox>(parent, name, left, 2400, 2535, 315);
+    auto* box = ui::placeControl<QComboBox>(parent, QLatin1String(name), {left, 2400, 2535, 315});
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
     // Typed text starts nothing: an editable QComboBox would complete it and, when typing ends on an item's
@@ -116,9 +107,9 @@ QComboBox* zoneNameBox(QWidget* parent, const char* name, double left, const QSt
     return box;
 }
 
-QListView* friendsList(QWidget* parent, const char* name, double left, double height, const QString& toolTip)
+QListView* friendsList(QWidget* parent, const char* name, int left, int height, const QString& toolTip)
 {
-    auto* list = place<QListView>(parent, name, left, 3840, 2535, height);
+    auto* list = ui::placeControl<QListView>(parent, QLatin1String(name), {left, 3840, 2535, height});
     list->setToolTip(toolTip);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -209,7 +200,7 @@ void frmMain::buildControls(QWidget* client)
     Label5 = label(client, "Label5", {3600, 600, 975, 255}, {}, moved);
     Label5->setFont(msSansSerif());
 
-    Picture1 = place<QLabel>(client, "Picture1", 6000, 120, 1875, 1620);
+    Picture1 = ui::placeControl<QLabel>(client, QStringLiteral("Picture1"), {6000, 120, 1875, 1620});
     Picture1->setPixmap(QPixmap(QStringLiteral(":/images/picture1.png")));
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture1->setToolTip(QStringLiteral("Kestrel combat FS Virtual Squad"));
@@ -220,7 +211,8 @@ void frmMain::buildControls(QWidget* client)
     Label1[0] = label(client, "Label1(0)", {360, 1920, 2535, 255}, QStringLiteral("Source Zone Name"));
     Label1[1] = label(client, "Label1(1)", {5280, 1920, 2535, 255}, QStringLiteral("Target Zone Name "));
 
-    BtnTransfer = place<QPushButton>(client, "BtnTransfer", 3240, 2280, 1695, 495);
+    BtnTransfer =
+        ui::placeControl<QPushButton>(client, QStringLiteral("BtnTransfer"), {3240, 2280, 1695, 495});
     BtnTransfer->setText(QStringLiteral("Transfer ----->"));
     BtnTransfer->setToolTip(QStringLiteral("Press this button to start the transfer"));
     BtnTransfer->setFont(verdana(true));
@@ -255,7 +247,7 @@ void frmMain::buildControls(QWidget* client)
                        "lists)"));
     Label6->setWordWrap(true);
 
-    DebugList = place<QListView>(client, "DebugList", 1080, 6480, 5775, 840);
+    DebugList = ui::placeControl<QListView>(client, QStringLiteral("DebugList"), {1080, 6480, 5775, 840});
     DebugList->setToolTip(QStringLiteral("Extended Debug information (EDI)"));
     DebugList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DebugList->setUniformItemSizes(true);
@@ -263,7 +255,8 @@ void frmMain::buildControls(QWidget* client)
     DebugList->setModel(debugLog_.get());
 
     // The transfer's working list lives in the core; this box only keeps the control in its place, unseen.
-    TransferList = place<QListWidget>(client, "TransferList", 120, 7560, 615, 255);
+    TransferList =
+        ui::placeControl<QListWidget>(client, QStringLiteral("TransferList"), {120, 7560, 615, 255});
     TransferList->setFont(msSansSerif());
     keepDefaultColours(TransferList);
     TransferList->hide();

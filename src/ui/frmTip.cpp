@@ -69,15 +69,6 @@ void paintWhite(QWidget* widget)
     widget->setAutoFillBackground(true);
 }
 
-template<typename T>
-T* control(QWidget* parent, const char* name, double left, double top, double width, double height)
-{
-    auto* widget = new T(parent);
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(ui::twipsRect(left, top, width, height));
-    return widget;
-}
-
 // The stored "TipNr" as a tip number. The dialog expects a small positive number; a value that is no 16-bit
 // whole number (a DWORD beyond -32768..32767, or a text put there by hand that is not a whole decimal number
 // in that range) counts as missing, so the dialog opens on tip 1 instead of failing.
@@ -123,28 +114,28 @@ frmTip::frmTip(Global& store) : QDialog(nullptr), store_(store)
 
 void frmTip::buildControls()
 {
-    cmdOK = control<QPushButton>(this, "cmdOK", 4080, 120, 1215, 375);
+    cmdOK = ui::placeControl<QPushButton>(this, QStringLiteral("cmdOK"), {4080, 120, 1215, 375});
     cmdOK->setText(QStringLiteral("OK"));
     cmdOK->setDefault(true);
 
-    Picture1 = control<QLabel>(this, "Picture1", 120, 120, 3735, 2715);
+    Picture1 = ui::placeControl<QLabel>(this, QStringLiteral("Picture1"), {120, 120, 3735, 2715});
     Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Picture1->setPixmap(QPixmap(QStringLiteral(":/images/tip-bulb.png")));
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     paintWhite(Picture1);
 
-    cmdNextTip = control<QPushButton>(this, "cmdNextTip", 4080, 600, 1215, 375);
+    cmdNextTip = ui::placeControl<QPushButton>(this, QStringLiteral("cmdNextTip"), {4080, 600, 1215, 375});
     cmdNextTip->setText(QStringLiteral("&Next Tip"));
 
-    chkTip = control<QCheckBox>(this, "chkTip", 120, 2940, 2055, 315);
+    chkTip = ui::placeControl<QCheckBox>(this, QStringLiteral("chkTip"), {120, 2940, 2055, 315});
     chkTip->setText(QStringLiteral("&Show Tips at Startup"));
 
-    txtTip = control<QLabel>(Picture1, "txtTip", 180, 600, 3255, 1875);
+    txtTip = ui::placeControl<QLabel>(Picture1, QStringLiteral("txtTip"), {180, 600, 3255, 1875});
     txtTip->setWordWrap(true);
     txtTip->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     paintWhite(txtTip);
 
-    txtTitle = control<QLineEdit>(Picture1, "txtTitle", 480, 120, 3135, 375);
+    txtTitle = ui::placeControl<QLineEdit>(Picture1, QStringLiteral("txtTitle"), {480, 120, 3135, 375});
     txtTitle->setReadOnly(true);
     txtTitle->setFrame(false);
     txtTitle->setFont(msSansSerif(true));
