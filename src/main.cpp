@@ -6,8 +6,8 @@
 #include "shell/QtShell.h"
 #include "ui/Program.h"
 
-#include <filesystem>
 #include <QApplication>
+#include <string>
 
 int main(int argc, char* argv[])
 {
@@ -19,9 +19,8 @@ int main(int argc, char* argv[])
     quorrin::QtShell shell;
     const std::unique_ptr<quorrin::FileSystem> files = quorrin::createLocalFileSystem();
     const std::unique_ptr<quorrin::FileSearch> search = quorrin::createFileSearch();
-    // Debuglog.txt and Crashed.txt live in the folder the program was started in.
-    const quorrin::Services services{store,  dialogs, shell,
-                                     *files, *search, std::filesystem::current_path().string()};
+    // Debuglog.txt and Crashed.txt live in the folder the program was started in: named without a folder.
+    const quorrin::Services services{store, dialogs, shell, *files, *search, std::string()};
 
     quorrin::Program program(services);
     program.start();

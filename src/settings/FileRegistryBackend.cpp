@@ -127,7 +127,7 @@ long FileRegistryBackend::replaceFile(RegRoot root, const Loaded& loaded) const
             return kRegWriteFault;
         }
     }
-    flushToDisk(temporary.string());
+    flushToDisk(temporary);
     if (loaded.exists && !loaded.content.complete && !keepAside(path)) {
         fs::remove(temporary, error);
         return kRegWriteFault;

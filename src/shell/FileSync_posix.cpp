@@ -5,7 +5,7 @@
 
 namespace quorrin {
 
-void flushToDisk(const std::string& path)
+void flushToDisk(const std::filesystem::path& path)
 {
     const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (descriptor < 0)

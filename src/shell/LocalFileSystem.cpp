@@ -1,6 +1,7 @@
 #include "lifecycle/RuntimeError.h"
 #include "shell/FileSync.h"
 #include "shell/FileSystem.h"
+#include "shell/NativePath.h"
 
 #include <cerrno>
 #include <filesystem>
@@ -13,12 +14,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-RuntimeError errorFromErrno(int code, const std::string& path)
+RuntimeError errorFromErrno(int code, const fs::path& path)
 {
     switch (code) {
     case ENOENT: {
         std::error_code ignored;
-        const fs::path parent = fs::path(path).parent_path();
+        const fs::path parent = path.parent_path();
         return RuntimeError(parent.empty() || fs::is_directory(parent, ignored) ? ErrorNumber::FileNotFound
                                                                                 : ErrorNumber::PathNotFound);
     }
@@ -43,11 +44,11 @@ public:
     std::unique_ptr<std::istream> openForReading(const std::string& path) override
     {
         errno = 0;
-        auto stream = std::make_unique<std::ifstream>(fs::path(path), std::ios::binary);
+        auto stream = std::make_unique<std::ifstream>(nativePath(path), std::ios::binary);
         if (!stream->is_open())
-            throw errorFromErrno(errno, path);
+            throw errorFromErrno(errno, nativePath(path));
         std::error_code error;
-        if (fs::is_directory(fs::path(path), error))
+        if (fs::is_directory(nativePath(path), error))
             throw RuntimeError(ErrorNumber::PathFileAccessError);
         return stream;
     }
@@ -55,20 +56,20 @@ public:
     std::unique_ptr<std::ostream> openForWriting(const std::string& path) override
     {
         errno = 0;
-        auto stream = std::make_unique<std::ofstream>(fs::path(path), std::ios::binary | std::ios::trunc);
+        auto stream = std::make_unique<std::ofstream>(nativePath(path), std::ios::binary | std::ios::trunc);
         if (!stream->is_open())
-            throw errorFromErrno(errno, path);
+            throw errorFromErrno(errno, nativePath(path));
         return stream;
     }
 
     void copyFile(const std::string& from, const std::string& to) override
     {
         std::error_code error;
-        if (!fs::is_regular_file(fs::path(from), error))
-            throw errorFromErrno(ENOENT, from);
-        fs::copy_file(fs::path(from), fs::path(to), fs::copy_options::overwrite_existing, error);
+        if (!fs::is_regular_file(nativePath(from), error))
+            throw errorFromErrno(ENOENT, nativePath(from));
+        fs::copy_file(nativePath(from), nativePath(to), fs::copy_options::overwrite_existing, error);
         if (error)
-            throw errorFromErrno(error.value(), to);
+            throw errorFromErrno(error.value(), nativePath(to));
     }
 
     void replaceFile(const std::string& path, std::string_view contents) override
@@ -80,14 +81,14 @@ public:
 
     void replaceFileWith(const std::string& path, const std::function<void(std::ostream&)>& write) override
     {
-        const fs::path target(path);
+        const fs::path target = nativePath(path);
         fs::path temporary = target;
         temporary += ".tmp";
         {
             errno = 0;
             std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
             if (!out.is_open())
-                throw errorFromErrno(errno, temporary.string());
+                throw errorFromErrno(errno, temporary);
             try {
                 write(out);
             } catch (...) {
@@ -101,16 +102,16 @@ public:
                 const int code = errno;
                 std::error_code ignored;
                 fs::remove(temporary, ignored);
-                throw errorFromErrno(code == 0 ? EIO : code, path);
+                throw errorFromErrno(code == 0 ? EIO : code, target);
             }
         }
-        flushToDisk(temporary.string());
+        flushToDisk(temporary);
         std::error_code error;
         fs::rename(temporary, target, error);
         if (error) {
             std::error_code ignored;
             fs::remove(temporary, ignored);
-            throw errorFromErrno(error.value(), path);
+            throw errorFromErrno(error.value(), target);
         }
     }
 };
