@@ -96,7 +96,7 @@ Transfer::Outcome Transfer::testTargetFile(const std::string& targetPath)
     log("Trying to open : " + targetPath);
     try {
         files_.openForReading(targetPath);
-    } catch (const RuntimeError&) {
+    } catch (...) {
         view_.setTimer1Enabled(true);
         log("Fatal Error: Unnable to open Target File");
         dialogs_.showMessage({"Fatal Error: Unnable to open Target File. Stopping Transfer", "Fatal Error",

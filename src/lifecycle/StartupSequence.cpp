@@ -15,7 +15,9 @@
 #include "Version.h"
 
 #include <array>
+#include <cmath>
 #include <exception>
+#include <limits>
 #include <string>
 
 namespace quorrin {
@@ -147,7 +149,11 @@ void StartupSequence::restoreWindow()
     for (const auto& value : kWindowValues) {
         store_.ReadRegValue(RegRoot::CurrentUser, kSettings, std::string(value.name));
         const std::string text = store_.RegResult.toText();
-        const float twips = static_cast<float>(text.empty() ? value.defaultTwips : leadingNumber(text));
+        const double number = text.empty() ? value.defaultTwips : leadingNumber(text);
+        // The window takes single precision: a number beyond its range is an overflow, not a window size.
+        if (!(std::fabs(number) <= std::numeric_limits<float>::max()))
+            throw RuntimeError(ErrorNumber::Overflow);
+        const auto twips = static_cast<float>(number);
         view_.setWindowProperty(value.property, twips);
         state_.DebugList.add(value.logLabel + decimalText(view_.windowProperty(value.property)));
         writeLog();
