@@ -7,6 +7,9 @@
 #include "ui/frmTip.h"
 #include "ui/SessionEnd.h"
 
+#include <QApplication>
+#include <QTimer>
+
 namespace quorrin {
 
 Program::Program(const Services& services) : services_(services) {}
@@ -38,11 +41,18 @@ void Program::showMainWindow()
     closeOnSessionEnd(window);
 
     window.Form_Load();
-    window.show();
+    // Closed while it loaded (the session ended): nothing is shown, and the program ends once the splash
+    // window's timer is done with it.
+    if (window.isUnloaded())
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    else
+        window.show();
 }
 
 void Program::showTip()
 {
+    if (main_ && main_->isUnloaded())
+        return;
     showTipOfTheDay(services_.store);
 }
 

@@ -93,6 +93,22 @@ QLabel* label(QWidget* parent, const char* name, const QRect& twips, const QStri
     return widget;
 }
 
+class WheelOnlyWithFocus : public QObject
+{
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        return event->type() == QEvent::Wheel && widget && !widget->hasFocus();
+    }
+};
+
+QObject& wheelOnlyWithFocus()
+{
+    static WheelOnlyWithFocus filter;
+    return filter;
+}
+
 QComboBox* zoneNameBox(QWidget* parent, const char* name, int left, const QString& toolTip)
 {
     auto* box = ui::placeControl<QComboBox>(parent, QLatin1String(name), {left, 2400, 2535, 315});
@@ -103,6 +119,9 @@ QComboBox* zoneNameBox(QWidget* parent, const char* name, int left, const QStrin
     box->setCompleter(nullptr);
     QObject::disconnect(box->lineEdit(), &QLineEdit::editingFinished, box, nullptr);
     box->setToolTip(toolTip);
+    // The wheel picks a name only in the box that has the keyboard focus, never in one the pointer passes.
+    box->setFocusPolicy(Qt::StrongFocus);
+    box->installEventFilter(&wheelOnlyWithFocus());
     paintGrey(box);
     return box;
 }
@@ -222,9 +241,13 @@ void frmMain::buildControls(QWidget* client)
     SourceList = zoneNameBox(client, "SourceList", 360, QStringLiteral("Select the source Zone Name"));
     SourceList->lineEdit()->setPlaceholderText(QStringLiteral("Select Source Name"));
     connect(SourceList, &QComboBox::activated, this, &frmMain::SourceList_Click);
+    connect(SourceList->lineEdit(), &QLineEdit::textEdited, this,
+            [this] { core_->state.SourceList.selected = -1; });
     TargetList = zoneNameBox(client, "TargetList", 5280, QStringLiteral("Select the target Zone Name"));
     TargetList->lineEdit()->setPlaceholderText(QStringLiteral("Select Target Name"));
     connect(TargetList, &QComboBox::activated, this, &frmMain::TargetList_Click);
+    connect(TargetList->lineEdit(), &QLineEdit::textEdited, this,
+            [this] { core_->state.TargetList.selected = -1; });
 
     Label1[2] = label(client, "Label1(2)", {0, 3480, 3855, 255},
                       QStringLiteral("Friends Form Selected Source Zone Name "));
@@ -353,8 +376,9 @@ void frmMain::onMenuItem(QAction* item, void (MainMenu::*handler)())
 // The keyboard focus order; labels and the picture take no focus, and the hidden TransferList is skipped.
 void frmMain::orderTabs()
 {
+    Picture1->setFocusPolicy(Qt::TabFocus);
     QWidget* const order[] = {BtnTransfer,  DebugList,  SourceListZoneNames, TargetListZoneNames,
-                              TransferList, SourceList, TargetList};
+                              TransferList, SourceList, TargetList,          Picture1};
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -474,14 +498,32 @@ bool frmMain::event(QEvent* event)
 
 void frmMain::Form_Load()
 {
+    loading_ = true;
     core_->Form_Load();
+    loading_ = false;
+    if (closePending_)
+        close();
 }
 
 void frmMain::closeEvent(QCloseEvent* event)
 {
+    // A close that arrives while the start-up is still running (the session ends while a start-up box or the
+    // folder picker is open) waits for the start-up to end, so the saving comes after everything the start-up
+    // writes; the open box is answered with its close.
+    if (loading_) {
+        closePending_ = true;
+        event->ignore();
+        if (QWidget* modal = QApplication::activeModalWidget())
+            modal->close();
+        return;
+    }
+    event->accept();
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+
     // Closing is never refused: the saving runs, then every other window of the program goes with this one.
     core_->Form_QueryUnload();
-    event->accept();
     Timer1->stop();
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (QWidget* window : windows) {

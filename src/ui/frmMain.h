@@ -40,6 +40,9 @@ public:
     // The window's load: runs the start-up sequence. Called once, before the window is first shown.
     void Form_Load();
 
+    // True once the window has been closed; it is never shown again.
+    bool isUnloaded() const { return unloaded_; }
+
     MainState& state();
 
     // The splash window that errors move out of view while it is still up.
@@ -80,6 +83,9 @@ private:
     std::unique_ptr<ui::FriendsListModel> targetFriends_;
     std::unique_ptr<ui::LogListModel> debugLog_;
     QPointer<QWidget> splash_;
+    bool loading_ = false;
+    bool closePending_ = false;
+    bool unloaded_ = false;
     ui::FrameGeometry frame_{*this};
 
     QLabel* Label2 = nullptr;

@@ -1,12 +1,17 @@
+#include "shell/Contacts.h"
 #include "support/CoreWorld.h"
 #include "ui/frmMain.h"
+#include "Version.h"
 
 #include <gtest/gtest.h>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QTest>
+#include <QWheelEvent>
 
 namespace quorrin {
 namespace {
@@ -96,6 +101,50 @@ TEST_F(FrmMainFlow, ExitByMenuAndByCloseBoxSaveTheSameWay)
     EXPECT_EQ(other.registry.writes(), byMenu);
     EXPECT_EQ(other.debugLog(), logByMenu);
     EXPECT_TRUE(logByMenu.ends_with("Normal Program Exit\r\n"));
+}
+
+// Typing over a picked name leaves no name picked, as the platform's combo box does, and reads nothing; the
+// wheel picks only in the box that has the focus.
+TEST_F(FrmMainFlow, TypingOrScrollingOverABoxPicksNothing)
+{
+    pick("SourceList", 0);
+    const std::size_t logged = window.state().DebugList.size();
+    auto* source = find<QComboBox>("SourceList");
+    QTest::keyClicks(source->lineEdit(), "x");
+    EXPECT_EQ(window.state().SourceList.selected, -1);
+
+    auto* target = find<QComboBox>("TargetList");
+    QWheelEvent wheel({5, 5}, target->mapToGlobal(QPoint(5, 5)), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(target, &wheel);
+    EXPECT_EQ(window.state().TargetList.selected, -1);
+    EXPECT_EQ(window.state().DebugList.size(), logged);
+}
+
+// The session may end while a start-up box is open: the saving then follows the whole start-up, and the
+// window is never shown.
+TEST(FrmMainClose, ACloseDuringTheStartUpSavesAfterIt)
+{
+    test::TestServices world;
+    world.registry.putText(RegRoot::CurrentUser, "Software\\Quorrin\\Info", "Version", version::text);
+    world.registry.putText(RegRoot::CurrentUser, "Software\\Quorrin\\Settings", "CleanExit", "False");
+    world.registry.putText(RegRoot::LocalMachine, "Software\\Microsoft\\Internet Gaming Zone\\Setup", "Path",
+                           world.dir.str());
+    world.dir.write("work/Debuglog.txt", "crashed run\r\n");
+    frmMain window(world.services());
+    world.dialogs.expectMessage(
+        {"The Last time you run Quorrin, the program did not exit the right way. This is "
+         "most likely caused by a bug in the software. The program has maked a debuglog "
+         "called Crashed.txt Please send this file to " +
+             std::string(contacts::authorMail),
+         "Abnormal Program Exit", MessageIcon::Critical, MessageButtons::Ok});
+    world.dialogs.onMessage = [&](const MessageBoxRequest&) { window.close(); };
+
+    window.Form_Load();
+
+    EXPECT_TRUE(window.isUnloaded());
+    EXPECT_EQ(world.registry.text(RegRoot::CurrentUser, "Software\\Quorrin\\Settings", "CleanExit"), "True");
+    EXPECT_TRUE(world.debugLog().ends_with("Normal Program Exit\r\n"));
 }
 
 } // namespace
