@@ -1,8 +1,10 @@
 #include "shell/QtDialogs.h"
+#include "ui/MousePointer.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 
 namespace quorrin {
 
@@ -35,12 +37,23 @@ QMessageBox::Icon toQtIcon(MessageIcon icon)
     return QMessageBox::NoIcon;
 }
 
+// The box stands over the active window, unless that window is out of view (the splash window moves out of
+// view before an error is reported); then it stands in the middle of the screen.
+QWidget* boxOwner()
+{
+    QWidget* active = QApplication::activeWindow();
+    if (active && active->screen() && !active->screen()->geometry().intersects(active->frameGeometry()))
+        return nullptr;
+    return active;
+}
+
 } // namespace
 
 MessageResult QtDialogs::showMessage(const MessageBoxRequest& request)
 {
+    const ui::ArrowPointerWhileOpen arrow;
     QMessageBox box(toQtIcon(request.icon), fromBytes(request.title), messageText(request.text),
-                    QMessageBox::NoButton, QApplication::activeWindow());
+                    QMessageBox::NoButton, boxOwner());
     // Texts are shown as they are, never read as markup.
     box.setTextFormat(Qt::PlainText);
     QPushButton* ok = box.addButton(QMessageBox::Ok);

@@ -1,4 +1,5 @@
 #include "shell/QtDialogs.h"
+#include "ui/MousePointer.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -7,6 +8,7 @@ namespace quorrin {
 
 std::string QtDialogs::BrowseForFolder(const std::string& initialFolder, const std::string& title)
 {
+    const ui::ArrowPointerWhileOpen arrow;
     const QString picked = QFileDialog::getExistingDirectory(
         mainWindow_.data(), QString::fromLocal8Bit(title.data(), static_cast<qsizetype>(title.size())),
         QString::fromLocal8Bit(initialFolder.data(), static_cast<qsizetype>(initialFolder.size())));

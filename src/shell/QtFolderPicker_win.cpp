@@ -1,5 +1,6 @@
 #include "shell/BrowseForFolder_win.h"
 #include "shell/QtDialogs.h"
+#include "ui/MousePointer.h"
 
 namespace quorrin {
 
@@ -7,6 +8,7 @@ namespace quorrin {
 // ways, as the program keeps them on Windows.
 std::string QtDialogs::BrowseForFolder(const std::string& initialFolder, const std::string& title)
 {
+    const ui::ArrowPointerWhileOpen arrow;
     const HWND owner = mainWindow_ ? reinterpret_cast<HWND>(mainWindow_->winId()) : nullptr;
     return quorrin::BrowseForFolder(owner, initialFolder, title);
 }

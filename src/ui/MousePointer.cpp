@@ -16,4 +16,14 @@ void setBusyPointer(bool busy)
         QApplication::restoreOverrideCursor();
 }
 
+ArrowPointerWhileOpen::ArrowPointerWhileOpen()
+{
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
+}
+
+ArrowPointerWhileOpen::~ArrowPointerWhileOpen()
+{
+    QApplication::restoreOverrideCursor();
+}
+
 } // namespace quorrin::ui

@@ -6,4 +6,14 @@ namespace quorrin::ui {
 // changes nothing, so whoever restores the arrow first wins, as with a single pointer setting.
 void setBusyPointer(bool busy);
 
+// The arrow over a dialog for as long as it is open: the user is asked something, the program is not busy.
+class ArrowPointerWhileOpen
+{
+public:
+    ArrowPointerWhileOpen();
+    ~ArrowPointerWhileOpen();
+    ArrowPointerWhileOpen(const ArrowPointerWhileOpen&) = delete;
+    ArrowPointerWhileOpen& operator=(const ArrowPointerWhileOpen&) = delete;
+};
+
 } // namespace quorrin::ui
