@@ -37,6 +37,9 @@ double FrameGeometry::get(WindowProperty property) const
 
 void FrameGeometry::set(WindowProperty property, double twips)
 {
+    // A maximised or minimised window has no place or size of its own to set.
+    if (window_.isMaximized() || window_.isMinimized() || window_.isFullScreen())
+        window_.showNormal();
     const int pixels = twipsToPixels(twips);
     const QMargins margins = frameMargins(window_);
     const QPoint framePos = window_.frameGeometry().topLeft();
