@@ -144,8 +144,10 @@ void frmTip::buildControls()
     connect(cmdOK, &QPushButton::clicked, this, &frmTip::cmdOK_Click);
     connect(cmdNextTip, &QPushButton::clicked, this, &frmTip::cmdNextTip_Click);
 
-    // The labels and the picture box take no focus; the rest follow their tab indexes.
-    setTabOrder(cmdOK, cmdNextTip);
+    // The labels take no focus; the rest follow their tab indexes.
+    Picture1->setFocusPolicy(Qt::TabFocus);
+    setTabOrder(cmdOK, Picture1);
+    setTabOrder(Picture1, cmdNextTip);
     setTabOrder(cmdNextTip, chkTip);
     setTabOrder(chkTip, txtTitle);
     cmdOK->setFocus();

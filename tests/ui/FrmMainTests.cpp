@@ -97,7 +97,7 @@ TEST_F(FrmMainTest, FocusStartsOnTransferAndFollowsTheTabOrder)
 {
     EXPECT_EQ(window.focusWidget(), find("BtnTransfer"));
     const QStringList expected = {"BtnTransfer",  "DebugList",  "SourceListZoneNames", "TargetListZoneNames",
-                                  "TransferList", "SourceList", "TargetList"};
+                                  "TransferList", "SourceList", "TargetList",          "Picture1"};
     QStringList order;
     for (QWidget* w = find("BtnTransfer"); order.size() < expected.size(); w = w->nextInFocusChain()) {
         if ((w->focusPolicy() & Qt::TabFocus) && expected.contains(w->objectName()) &&

@@ -26,8 +26,8 @@ struct FrmSplashTest : ::testing::Test
     QPointer<frmSplash> splash = new frmSplash(
         dialogs,
         [this] {
-            events.push_back(std::string("main window loaded, splash ") + (splash->isVisible() ? "up" : "gone") +
-                             (busy() ? ", busy" : ""));
+            events.push_back(std::string("main window loaded, splash ") +
+                             (splash->isVisible() ? "up" : "gone") + (busy() ? ", busy" : ""));
         },
         [this] { events.push_back("tip shown"); });
 };
