@@ -1,5 +1,6 @@
 #include "shell/Contacts.h"
 #include "support/CoreWorld.h"
+#include "support/ExpectedBoxes.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -17,13 +18,6 @@ MessageBoxRequest question(int count)
     return {"Are you sure you want to add " + std::to_string(count) +
                 " Items (Duplicated items are filtered out) to Dst's Zone Friends List ? ",
             "Question", MessageIcon::None, MessageButtons::OkCancel};
-}
-
-MessageBoxRequest procErrorBox(int number, const std::string& description)
-{
-    return {"Error Nr. " + std::to_string(number) + " in Quorrin\r" + description +
-                "\r\rPlease Send Debuglog.txt to " + std::string(contacts::maintainerMail) + "\r\r",
-            "OOoops", MessageIcon::Critical, MessageButtons::Ok};
 }
 
 // Source "Src" and target "Dst" picked, with these friends files; `unchecked` source entries cleared.

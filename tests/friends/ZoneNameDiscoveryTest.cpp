@@ -6,6 +6,7 @@
 #include "lifecycle/RuntimeError.h"
 #include "shell/Contacts.h"
 #include "shell/Paths.h"
+#include "support/ExpectedBoxes.h"
 #include "support/FakeDialogs.h"
 #include "support/FakeMainView.h"
 #include "support/TempDir.h"
@@ -67,9 +68,7 @@ TEST(ZoneNameDiscovery, aFailingStepIsReportedAndTheScanGoesOn)
         if (w.state.DebugList.at(index) == "Added Item: Bee")
             throw RuntimeError(ErrorNumber::PermissionDenied);
     });
-    w.dialogs.expectMessage({"Error Nr. 70 in Quorrin\rPermission denied\r\rPlease Send Debuglog.txt to " +
-                                 std::string(contacts::maintainerMail) + "\r\r",
-                             "OOoops", MessageIcon::Critical, MessageButtons::Ok});
+    w.dialogs.expectMessage(test::procErrorBox(70, "Permission denied"));
     EXPECT_EQ(w.scan(w.zone.str()), (Lines{"Ace", "Bee", "Cat"}));
     EXPECT_EQ(w.view.pointerHistory, std::vector<bool>{false});
     const auto& log = w.state.DebugList.entries();

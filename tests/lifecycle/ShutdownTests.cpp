@@ -1,6 +1,7 @@
 #include "settings/Schema.h"
 #include "shell/Contacts.h"
 #include "support/CoreWorld.h"
+#include "support/ExpectedBoxes.h"
 #include "Version.h"
 
 #include <gtest/gtest.h>
@@ -70,10 +71,7 @@ TEST(Shutdown, FailedFinalWriteIsReportedAndLeavesTheRunMarkedUnclean)
     CoreWorld world;
     world.registry.putText(RegRoot::CurrentUser, kSettings, "CleanExit", "False");
     world.files.failReplace = true;
-    world.dialogs.expectMessage(
-        {"Error Nr. 70 in Quorrin\rPermission denied\r\rPlease Send Debuglog.txt to " +
-             std::string(contacts::maintainerMail) + "\r\r",
-         "OOoops", MessageIcon::Critical, MessageButtons::Ok});
+    world.dialogs.expectMessage(test::procErrorBox(70, "Permission denied"));
     world.core.Form_QueryUnload();
     EXPECT_EQ(world.registry.text(RegRoot::CurrentUser, kSettings, "CleanExit"), "False");
     EXPECT_EQ(world.registry.text(RegRoot::CurrentUser, kInfo, "Version"), version::text);

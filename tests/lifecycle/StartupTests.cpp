@@ -1,6 +1,7 @@
 #include "settings/Schema.h"
 #include "shell/Contacts.h"
 #include "support/CoreWorld.h"
+#include "support/ExpectedBoxes.h"
 #include "Version.h"
 
 #include <gtest/gtest.h>
@@ -106,12 +107,7 @@ TEST(Startup, CrashedRunIsReportedBeforeTheFirstWrite)
     world.dialogs.onMessage = [&](const MessageBoxRequest&) {
         EXPECT_EQ(world.debugLog(), "old run\x80\r\n") << "the notice comes before any new write";
     };
-    world.dialogs.expectMessage(
-        {"The Last time you run Quorrin, the program did not exit the right way. This is "
-         "most likely caused by a bug in the software. The program has maked a debuglog "
-         "called Crashed.txt Please send this file to " +
-             std::string(contacts::authorMail),
-         "Abnormal Program Exit", MessageIcon::Critical, MessageButtons::Ok});
+    world.dialogs.expectMessage(test::crashNoticeBox());
 
     const auto log = world.start();
 
@@ -191,9 +187,7 @@ TEST(Startup, CounterBeyondSixteenBitsEndsTheSequenceThroughProcError)
 {
     StartWorld world;
     world.put(kInfo, "TotalTransfers", "40000");
-    world.dialogs.expectMessage({"Error Nr. 6 in Quorrin\rOverflow\r\rPlease Send Debuglog.txt to " +
-                                     std::string(contacts::maintainerMail) + "\r\r",
-                                 "OOoops", MessageIcon::Critical, MessageButtons::Ok});
+    world.dialogs.expectMessage(test::procErrorBox(6, "Overflow"));
     const auto log = world.start();
     EXPECT_EQ(log.back(), "Ooops this is bad : Error Nr : 6 in Quorrin\rOverflow");
     EXPECT_EQ(world.stored(kSettings, "CleanExit"), "True")

@@ -1,5 +1,6 @@
 #include "shell/Contacts.h"
 #include "support/CoreWorld.h"
+#include "support/ExpectedBoxes.h"
 #include "ui/frmMain.h"
 #include "Version.h"
 
@@ -132,12 +133,7 @@ TEST(FrmMainClose, ACloseDuringTheStartUpSavesAfterIt)
                            world.dir.str());
     world.dir.write("work/Debuglog.txt", "crashed run\r\n");
     frmMain window(world.services());
-    world.dialogs.expectMessage(
-        {"The Last time you run Quorrin, the program did not exit the right way. This is "
-         "most likely caused by a bug in the software. The program has maked a debuglog "
-         "called Crashed.txt Please send this file to " +
-             std::string(contacts::authorMail),
-         "Abnormal Program Exit", MessageIcon::Critical, MessageButtons::Ok});
+    world.dialogs.expectMessage(test::crashNoticeBox());
     world.dialogs.onMessage = [&](const MessageBoxRequest&) { window.close(); };
 
     window.Form_Load();
