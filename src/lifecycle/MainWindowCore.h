@@ -49,8 +49,6 @@ public:
     void BtnTransfer_Click() { transfer_.BtnTransfer_Click(); }
 
     MainMenu& menu() { return menu_; }
-    ErrorReporter& errors() { return errors_; }
-    DebugLogWriter& logWriter() { return logWriter_; }
 
 private:
     DebugLogWriter logWriter_;

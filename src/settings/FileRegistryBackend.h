@@ -29,7 +29,6 @@ public:
                   std::uint32_t size) override;
     long closeKey(RegHandle key) override;
 
-    const std::string& folder() const { return folder_; }
     std::string filePath(RegRoot root) const;
 
 private:

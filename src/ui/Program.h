@@ -20,9 +20,6 @@ public:
 
     void start();
 
-    frmMain* mainWindow() const { return main_.get(); }
-    frmSplash* splashWindow() const { return splash_.data(); }
-
 private:
     void showMainWindow();
     void showTip();
