@@ -1,12 +1,12 @@
 // The largest lists the program takes: reading a 32,767-entry Friends.txt, and transferring 32,767 checked
 // friends into a target of 32,767 others. Both must feel instant.
-#include "friends/FileSearch.h"
-#include "lifecycle/MainWindowCore.h"
+#include "app/MainWindowCore.h"
+#include "platform/Dialogs.h"
+#include "platform/FileSearch.h"
+#include "platform/FileSystem.h"
+#include "platform/Shell.h"
 #include "settings/Global.h"
-#include "settings/MemoryRegistryBackend.h"
-#include "shell/Dialogs.h"
-#include "shell/FileSystem.h"
-#include "shell/Shell.h"
+#include "support/MemoryRegistryBackend.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>

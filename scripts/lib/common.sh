@@ -66,7 +66,7 @@ run_windows_tests() (
 
     say "Cross-building the Windows pieces in $build"
     cmake -S "$QUORRIN_ROOT" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DCMAKE_TOOLCHAIN_FILE="$QUORRIN_ROOT/cmake/mingw-w64-x86_64.cmake" -DQUORRIN_BUILD_UI=OFF >/dev/null
+        -DCMAKE_TOOLCHAIN_FILE="$QUORRIN_ROOT/cmake/mingw-w64-x86_64.cmake" -DQUORRIN_BUILD_QT=OFF >/dev/null
     cmake --build "$build" -j "$(nproc)"
 
     say "Running the Windows tests under Wine"

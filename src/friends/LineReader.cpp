@@ -1,6 +1,6 @@
 #include "friends/LineReader.h"
 
-#include "lifecycle/RuntimeError.h"
+#include "base/RuntimeError.h"
 
 #include <algorithm>
 

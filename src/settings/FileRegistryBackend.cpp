@@ -1,7 +1,7 @@
 #include "settings/FileRegistryBackend.h"
 
-#include "settings/LockFile.h"
-#include "shell/FileSync.h"
+#include "platform/FileSync.h"
+#include "platform/LockFile.h"
 
 #include <chrono>
 #include <filesystem>

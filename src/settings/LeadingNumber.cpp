@@ -1,6 +1,6 @@
 #include "settings/LeadingNumber.h"
 
-#include "lifecycle/Int16.h"
+#include "base/Int16.h"
 
 #include <charconv>
 #include <cmath>

@@ -2,27 +2,21 @@
 
 #include <algorithm>
 #include <cmath>
-#include <QWidget>
 
 namespace quorrin::ui {
 
-int twipsToPixels(double twips)
+int twipsToPixels(double twips, int dpi)
 {
-    if (std::isnan(twips))
+    if (std::isnan(twips) || dpi <= 0)
         return 0;
-    const double pixels = std::round(twips / kTwipsPerPixel);
-    constexpr double limit = QWIDGETSIZE_MAX;
+    const double pixels = std::round(twips * dpi / kTwipsPerInch);
+    constexpr double limit = kMaxPixels;
     return static_cast<int>(std::clamp(pixels, -limit, limit));
 }
 
-double pixelsToTwips(int pixels)
+double pixelsToTwips(int pixels, int dpi)
 {
-    return pixels * kTwipsPerPixel;
-}
-
-QRect twipsRect(double left, double top, double width, double height)
-{
-    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
+    return dpi <= 0 ? 0 : static_cast<double>(pixels) * kTwipsPerInch / dpi;
 }
 
 } // namespace quorrin::ui

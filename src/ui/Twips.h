@@ -1,30 +1,28 @@
 #pragma once
 
-#include <QRect>
-#include <QString>
-#include <QWidget>
-
 namespace quorrin::ui {
 
-// Lengths are kept in twips; Qt works in logical pixels and scales those on high-DPI screens itself.
-inline constexpr double kTwipsPerPixel = 15.0;
+// Windows and controls are laid out in twips: 1440 to the inch, so 15 to the pixel at 96 dots per inch.
+inline constexpr int kTwipsPerInch = 1440;
+inline constexpr int kStandardDpi = 96;
 
-// Twips to logical pixels, rounded; out-of-range or undefined input is clamped so it never overflows.
-int twipsToPixels(double twips);
-double pixelsToTwips(int pixels);
+// The largest length in pixels a window takes; longer ones are cut to it.
+inline constexpr int kMaxPixels = 16777215;
 
-// A control's rectangle, given in twips.
-QRect twipsRect(double left, double top, double width, double height);
+// Twips to pixels at `dpi` dots per inch, rounded to the nearest pixel; undefined or out-of-range input is
+// clamped so that it never overflows.
+int twipsToPixels(double twips, int dpi = kStandardDpi);
+double pixelsToTwips(int pixels, int dpi = kStandardDpi);
 
-// A control of a window: created in `parent`, named (its object name is the control's name) and placed at its
-// rectangle in twips. Controls keep their place whatever the window's size.
-template<typename Widget>
-Widget* placeControl(QWidget* parent, const QString& name, const QRect& twips)
+// A rectangle in twips, as the layout tables give a control's place and size.
+struct TwipsRect
 {
-    auto* widget = new Widget(parent);
-    widget->setObjectName(name);
-    widget->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
-    return widget;
-}
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+
+    bool operator==(const TwipsRect&) const = default;
+};
 
 } // namespace quorrin::ui

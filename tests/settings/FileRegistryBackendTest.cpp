@@ -1,8 +1,8 @@
 #include "settings/FileRegistryBackend.h"
 
 #include "RegistryBackendContract.h"
-#include "settings/MemoryRegistryBackend.h"
 #include "settings/RegFile.h"
+#include "support/MemoryRegistryBackend.h"
 #include "support/TempDir.h"
 
 #include <filesystem>

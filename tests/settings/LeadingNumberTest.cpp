@@ -1,6 +1,6 @@
 #include "settings/LeadingNumber.h"
 
-#include "lifecycle/RuntimeError.h"
+#include "base/RuntimeError.h"
 
 #include <gtest/gtest.h>
 

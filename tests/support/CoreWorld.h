@@ -1,13 +1,13 @@
 #pragma once
 
-#include "friends/FileSearch.h"
-#include "lifecycle/MainWindowCore.h"
+#include "app/MainWindowCore.h"
+#include "platform/FileSearch.h"
 #include "settings/Global.h"
-#include "settings/MemoryRegistryBackend.h"
 #include "support/FailingFileSystem.h"
 #include "support/FakeDialogs.h"
 #include "support/FakeMainView.h"
 #include "support/FakeShell.h"
+#include "support/MemoryRegistryBackend.h"
 #include "support/TempDir.h"
 
 #include <filesystem>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/Contacts.h"
-#include "shell/Dialogs.h"
+#include "base/Contacts.h"
+#include "platform/Dialogs.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "lifecycle/RuntimeError.h"
-#include "shell/FileSystem.h"
+#include "base/RuntimeError.h"
+#include "platform/FileSystem.h"
 
 #include <cstdio>
 #include <optional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Dialogs.h"
+#include "platform/Dialogs.h"
 
 #include <array>
 #include <deque>

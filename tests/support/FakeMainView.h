@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lifecycle/MainView.h"
+#include "app/MainView.h"
 
 #include <array>
 #include <vector>

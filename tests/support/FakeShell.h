@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Shell.h"
+#include "platform/Shell.h"
 
 #include <string>
 #include <vector>

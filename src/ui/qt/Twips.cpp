@@ -1,0 +1,10 @@
+#include "ui/qt/Twips.h"
+
+namespace quorrin::ui {
+
+QRect twipsRect(double left, double top, double width, double height)
+{
+    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
+}
+
+} // namespace quorrin::ui

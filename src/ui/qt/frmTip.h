@@ -1,0 +1,65 @@
+#pragma once
+
+#include "ui/qt/ProgramClosable.h"
+
+#include <cstdint>
+#include <QDialog>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace quorrin {
+
+class Global;
+
+// The tip-of-the-day dialog: modeless, without an owner, destroyed when it closes so that the next showing
+// reads the store afresh. It remembers the next tip ("TipNr") and its check box ("Tip") in the settings
+// store.
+class frmTip : public QDialog, public ProgramClosable
+{
+    Q_OBJECT
+
+public:
+    explicit frmTip(Global& store);
+
+    // The main window's close at exit: the dialog goes without saving.
+    void unloadByProgram() override;
+
+    void cmdNextTip_Click();
+    void cmdOK_Click();
+    void ShowTip();
+    void SaveTipSettings();
+
+    // The tip on screen; 1 to 4 are tips, other values (read from the store) show nothing.
+    std::int16_t CurrentTip = 1;
+
+    QPushButton* cmdOK = nullptr;
+    QLabel* Picture1 = nullptr;
+    QPushButton* cmdNextTip = nullptr;
+    QCheckBox* chkTip = nullptr;
+    QLabel* txtTip = nullptr;
+    QLineEdit* txtTitle = nullptr;
+
+public slots:
+    // Escape belongs to OK, which saves; QDialog's own reject() would only hide the dialog.
+    void reject() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void Form_Load();
+    // Closes the dialog as program code does, without saving.
+    void unload();
+
+    Global& store_;
+    bool unloadingByCode_ = false;
+};
+
+// Shows the dialog, or brings the open one to the front without loading it again.
+frmTip* showTipOfTheDay(Global& store);
+
+} // namespace quorrin

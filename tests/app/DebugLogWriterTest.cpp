@@ -1,0 +1,100 @@
+#include "app/DebugLogWriter.h"
+
+#include "base/DiagnosticLog.h"
+#include "base/RuntimeError.h"
+#include "platform/FileSystem.h"
+#include "settings/Global.h"
+#include "settings/Schema.h"
+#include "support/FakeDialogs.h"
+#include "support/MemoryRegistryBackend.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+#include <optional>
+
+namespace quorrin {
+namespace {
+
+class DebugLogWriterTest : public ::testing::Test
+{
+protected:
+    std::string file() const { return dir.read("Debuglog.txt"); }
+    std::optional<std::string> cleanExit() const
+    {
+        return backend.text(RegRoot::CurrentUser, std::string(schema::kSettingsKey),
+                            std::string(schema::kCleanExit));
+    }
+
+    test::TempDir dir;
+    DiagnosticLog log;
+    std::unique_ptr<FileSystem> files = createLocalFileSystem();
+    MemoryRegistryBackend backend;
+    Global store{backend};
+    DebugLogWriter writer{log, *files, store, dir.str()};
+};
+
+TEST_F(DebugLogWriterTest, SilentWriteIsFollowedByOneTimerWrite)
+{
+    writer.WriteDebugLog("2");
+    EXPECT_TRUE(dir.exists("Debuglog.txt"));
+    EXPECT_EQ(file(), "");
+    EXPECT_EQ(writer.LoggedLineCount(), 1u);
+
+    writer.Timer1_Timer();
+    EXPECT_EQ(file(), "0 Records Written To DebugLog.txt\r\n");
+    const auto written = std::filesystem::last_write_time(dir.path() / "Debuglog.txt");
+    writer.Timer1_Timer();
+    writer.Timer1_Timer();
+    EXPECT_EQ(std::filesystem::last_write_time(dir.path() / "Debuglog.txt"), written);
+    EXPECT_EQ(log.size(), 1u);
+}
+
+TEST_F(DebugLogWriterTest, ModeIsReadAsTheLeadingNumber)
+{
+    log.add("start");
+    for (const char* mode : {"2", " 2.0", "0", "abc", "2.5"})
+        writer.WriteDebugLog(mode);
+    EXPECT_EQ(file(), "start\r\n1 Records Written To DebugLog.txt\r\n2 Records Written To DebugLog.txt\r\n"
+                      "3 Records Written To DebugLog.txt\r\n");
+    EXPECT_EQ(cleanExit(), std::nullopt);
+}
+
+TEST_F(DebugLogWriterTest, ALongLogKeepsCounting)
+{
+    for (int i = 0; i < 40000; ++i)
+        log.add("entry");
+    writer.Timer1_Timer();
+    log.add("more");
+    writer.Timer1_Timer();
+    EXPECT_EQ(log.at(40000), "40000 Records Written To DebugLog.txt");
+    EXPECT_EQ(log.at(40002), "40002 Records Written To DebugLog.txt");
+    EXPECT_EQ(writer.LoggedLineCount(), 40003u);
+    EXPECT_EQ(file().size(), 40000u * 7 + 2 * 39 + 6);
+}
+
+TEST_F(DebugLogWriterTest, AWriteThatCannotOpenRaisesAndAddsNothing)
+{
+    log.add("kept");
+    DebugLogWriter failing(log, *files, store, (dir.path() / "gone").string());
+    for (const char* mode : {"0", "1", "2"}) {
+        try {
+            failing.WriteDebugLog(mode);
+            ADD_FAILURE() << "mode " << mode << " did not raise";
+        } catch (const RuntimeError& error) {
+            EXPECT_EQ(error.number(), 76) << error.description();
+        }
+    }
+    failing.Timer1_Timer(); // swallowed, and tried again at the next tick
+    failing.Timer1_Timer();
+    EXPECT_EQ(log.entries(), std::vector<std::string>{"kept"});
+    EXPECT_EQ(cleanExit(), std::nullopt);
+}
+
+TEST_F(DebugLogWriterTest, CrashNoticeWithoutALogToKeepRaisesAndShowsNoBox)
+{
+    test::FakeDialogs dialogs; // fails the test on any box
+    EXPECT_THROW(writer.ShowCrashNotice(dialogs), RuntimeError);
+}
+
+} // namespace
+} // namespace quorrin

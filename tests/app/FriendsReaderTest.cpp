@@ -1,0 +1,196 @@
+#include "app/FriendsReader.h"
+
+#include "app/MainState.h"
+#include "base/Paths.h"
+#include "base/RuntimeError.h"
+#include "friends/LineReader.h"
+#include "platform/FileSystem.h"
+#include "support/FakeMainView.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+#include <stdexcept>
+
+namespace quorrin {
+namespace {
+
+using Lines = std::vector<std::string>;
+const Lines kNotice{"Friends.txt is damaged", "This will be repaired", "Automatically"};
+
+struct World
+{
+    World() { state.ZonePath = zone.str(); }
+    std::string path(const std::string& name) const
+    {
+        return zone.str() + kPathSeparator + name + kPathSeparator + "Friends.txt";
+    }
+    Lines readSource(const std::string& bytes)
+    {
+        zone.write("Ace/Friends.txt", bytes);
+        reader.ReadFriendsList("Ace", "SourceList");
+        return state.SourceListZoneNames.entries;
+    }
+
+    test::TempDir zone;
+    MainState state;
+    test::FakeMainView view;
+    std::unique_ptr<FileSystem> disk = createLocalFileSystem();
+    FriendsReader reader{state, view, *disk};
+};
+
+TEST(FriendsReader, readsEveryKindOfFile)
+{
+    const std::pair<const char*, Lines> cases[] = {
+        {"friends-only-tags-and-blanks.txt", {}},
+        {"friends-entries-under-watcher-tags.txt", {"Alpha", "Bravo", "Charlie", "Alpha"}},
+        {"friends-tags-wrong-case.txt",
+         {" [Friends]", "[friends]", "[#Watchers Allowed] ", "[#WATCHERS NOT ALLOWED]", "   "}},
+        {"friends-tag-twice.txt", {"Delta"}},
+        {"friends-no-trailing-crlf.txt", {"Echo", "Foxtrot"}},
+        {"friends-lone-lf.txt", {"Golf", "Hotel", "India"}},
+        {"friends-lone-cr.txt", {"Juliet", "Kilo", "Lima"}},
+        {"friends-8bit-names.txt", {"M\xfcller", "\x80\x9f\xa0\xff"}},
+        {"friends-nul-inside-line.txt", {std::string("No\0vember", 9), std::string(1, '\0')}},
+    };
+    for (const auto& [file, expected] : cases) {
+        SCOPED_TRACE(file);
+        World w;
+        EXPECT_EQ(w.readSource(test::readTestData(file)), expected);
+        EXPECT_EQ(w.state.SourceListZoneNames.checked, std::vector<bool>(expected.size(), true));
+        EXPECT_EQ(w.state.DebugList.entries().end()[-2],
+                  "Found :" + std::to_string(expected.size()) + " Friends");
+        EXPECT_FALSE(w.state.SourceListZoneNames.lastReadFailed);
+    }
+}
+
+TEST(FriendsReader, sourcePickLogsEveryStepOfAGoodRead)
+{
+    World w;
+    w.zone.write("Ace/Friends.txt",
+                 "[Friends]\r\nBob\r\n\r\n[#Watchers Allowed]\r\n[#Watchers Not Allowed]\r\n");
+    w.state.SourceList = {{"Ace"}, 0};
+    w.reader.SourceList_Click();
+    EXPECT_EQ(w.state.DebugList.entries(),
+              (Lines{"Source Item Selected : Ace", "Clearing SourceListZoneNames",
+                     "Scanning for Friends @ " + w.path("Ace"), "Opening Friends List", "Succes !",
+                     "Starting to Read Friends List", "Found [Friends] Tag", "Found White Space",
+                     "Found [#Watchers Allowed] Tag ", "Found [#Watchers Not Allowed] Tag", "Found EOF",
+                     "Done Reading", "Found :1 Friends", "Closing Friends List"}));
+    EXPECT_EQ(w.view.timer1History, (std::vector<bool>{false, true}));
+    EXPECT_EQ(w.view.changes.back(), MainPart::SourceListZoneNames);
+
+    w.reader.ReadFriendsList("Ace", "Elsewhere"); // reads and logs, but touches no list
+    EXPECT_EQ(w.state.DebugList.entries().back(), "Closing Friends List");
+    EXPECT_EQ(w.state.SourceListZoneNames.entries, Lines{"Bob"});
+    EXPECT_TRUE(w.state.TargetListZoneNames.entries.empty());
+}
+
+TEST(FriendsReader, targetPickOfAFolderWithoutFileShowsTheNotice)
+{
+    World w;
+    w.zone.write("Bee/other.txt", "");
+    w.state.TargetList = {{"Ace", "Bee"}, 1};
+    w.reader.TargetList_Click();
+    EXPECT_EQ(w.state.DebugList.entries(),
+              (Lines{"Target Item Selected : Bee", "Clearing TargetListZoneNames",
+                     "Scanning for Friends @ " + w.path("Bee"), "Opening Friends List",
+                     "Possible Damaged File Found"}));
+    EXPECT_EQ(w.state.TargetListZoneNames.entries, kNotice);
+    EXPECT_EQ(w.state.TargetListZoneNames.checked, std::vector<bool>(3, false));
+    EXPECT_TRUE(w.state.TargetListZoneNames.lastReadFailed);
+    EXPECT_TRUE(w.view.timer1Enabled);
+
+    w.state.TargetList.selected = -1; // no name: the handler clears the list, the reader does nothing
+    w.reader.TargetList_Click();
+    EXPECT_EQ(w.state.DebugList.size(), 7u);
+    EXPECT_TRUE(w.state.TargetListZoneNames.entries.empty());
+    EXPECT_EQ(w.view.timer1History.size(), 2u);
+}
+
+TEST(FriendsReader, acceptsAtMost32767Entries)
+{
+    for (int entries : {32767, 32768}) {
+        std::string bytes = "[Friends]\r\n";
+        for (int i = 0; i < entries; ++i)
+            bytes += "Friend" + std::to_string(i) + "\r\n";
+        World w;
+        const Lines read = w.readSource(bytes);
+        const bool fits = entries == 32767; // the 32,768th entry is never added
+        EXPECT_EQ(read.size(), fits ? 32767u : 32767u + 3);
+        EXPECT_EQ(w.state.DebugList.entries().back(),
+                  fits ? "Closing Friends List" : "Possible Damaged File Found");
+        EXPECT_EQ(w.state.SourceListZoneNames.checked[0], fits);
+    }
+}
+
+// A disk whose Friends.txt breaks after 100,000 good bytes; `open` tells whether the file is still open.
+struct BrokenDisk : FileSystem
+{
+    struct File : std::stringbuf, std::istream
+    {
+        File(std::string good, bool& isOpen)
+            : std::stringbuf(std::move(good)), std::istream(this), open(isOpen)
+        {
+            open = true;
+        }
+        ~File() override { open = false; }
+        std::stringbuf::int_type underflow() override { throw std::runtime_error("disk gone"); }
+        bool& open;
+    };
+    std::unique_ptr<std::istream> openForReading(const std::string&) override
+    {
+        std::string good;
+        for (int i = 0; good.size() < 100000; ++i)
+            good += "Friend" + std::to_string(i) + "\r\n";
+        return std::make_unique<File>(good, open);
+    }
+    std::unique_ptr<std::ostream> openForWriting(const std::string&) override { return nullptr; }
+    void copyFile(const std::string&, const std::string&) override {}
+    void replaceFile(const std::string&, std::string_view) override {}
+    bool open = false;
+};
+
+TEST(FriendsReader, aReadFailingMidwayKeepsWhatWasReadAndClosesTheFile)
+{
+    MainState state;
+    test::FakeMainView view;
+    BrokenDisk disk;
+    FriendsReader(state, view, disk).ReadFriendsList("Ace", "SourceList");
+    const Lines& read = state.SourceListZoneNames.entries;
+    EXPECT_EQ(Lines(read.end() - 3, read.end()), kNotice);
+    EXPECT_EQ(read.end()[-4], "Friend" + std::to_string(read.size() - 4)); // no cut line before the notice
+    EXPECT_EQ(state.SourceListZoneNames.checked, std::vector<bool>(read.size(), false));
+    EXPECT_EQ(state.DebugList.entries().back(), "Possible Damaged File Found");
+    EXPECT_FALSE(disk.open);
+}
+
+TEST(LineReader, splitsAtEveryLineEndAcrossChunkBorders)
+{
+    const std::pair<std::string, Lines> cases[] = {{"", {}},
+                                                   {"\r\n", {""}},
+                                                   {"a\r\n\r\nb", {"a", "", "b"}},
+                                                   {"a\r\r\nb\n\rc", {"a", "", "b", "", "c"}},
+                                                   {"ab\r", {"ab"}}};
+    for (const auto& [bytes, expected] : cases) {
+        for (std::size_t chunk : {1, 2, 3, 65536}) {
+            SCOPED_TRACE(::testing::Message() << '"' << bytes << "\" in chunks of " << chunk);
+            std::istringstream in(bytes);
+            LineReader reader(in, chunk);
+            Lines lines;
+            for (std::string line; reader.readLine(line);)
+                lines.push_back(line);
+            EXPECT_EQ(lines, expected);
+        }
+    }
+}
+
+TEST(LineReader, refusesAnEndlessLine)
+{
+    std::istringstream endless(std::string(LineReader::kMaxLineLength + 1, 'x'));
+    std::string line;
+    EXPECT_THROW(LineReader(endless).readLine(line), RuntimeError);
+}
+
+} // namespace
+} // namespace quorrin

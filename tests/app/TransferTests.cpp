@@ -1,0 +1,203 @@
+#include "base/Contacts.h"
+#include "support/CoreWorld.h"
+#include "support/ExpectedBoxes.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+#include <set>
+
+namespace quorrin::test {
+namespace {
+
+const MessageBoxRequest kDone{"Transfer Complete. FriendsList Updated", "Done", MessageIcon::Information,
+                              MessageButtons::Ok};
+constexpr const char* kTail = "\r\n[#Watchers Allowed]\r\n\r\n[#Watchers Not Allowed]\r\n";
+
+MessageBoxRequest question(int count)
+{
+    return {"Are you sure you want to add " + std::to_string(count) +
+                " Items (Duplicated items are filtered out) to Dst's Zone Friends List ? ",
+            "Question", MessageIcon::None, MessageButtons::OkCancel};
+}
+
+// Source "Src" and target "Dst" picked, with these friends files; `unchecked` source entries cleared.
+struct TransferWorld : CoreWorld
+{
+    TransferWorld(const std::string& source, const std::string& target, std::set<std::size_t> unchecked = {})
+    {
+        writeFriends("Src", source);
+        writeFriends("Dst", target);
+        core.state.SourceList.items = core.state.TargetList.items = {"Src", "Dst"};
+        core.SourceList_Click(0);
+        core.TargetList_Click(1);
+        for (auto i : unchecked)
+            core.state.SourceListZoneNames.checked.at(i) = false;
+    }
+    void expectQuestionAndDone(int count)
+    {
+        dialogs.expectMessage(question(count), MessageResult::Ok);
+        dialogs.expectMessage(kDone);
+    }
+};
+
+TEST(Transfer, WritesChosenEntriesFirstThenTargetsOwnUnderFriends)
+{
+    const struct
+    {
+        std::string source, target;
+        std::set<std::size_t> unchecked;
+        int chosen;
+        std::string written; // without the closing lines
+    } cases[] = {
+        // clang-format off
+        {"[Friends]\r\nAnn\r\n", "[Friends]\r\nBob\r\n", {0}, 0, "[Friends]\r\nBob\r\n"}, // nothing checked
+        {"Bob\r\n", "[Friends]\r\nBob\r\n", {}, 0, "[Friends]\r\nBob\r\n"},             // all already there
+        {"bob\r\n", "Bob\r\n", {}, 1, "[Friends]\r\nbob\r\nBob\r\n"},                   // other case, other name
+        {"Ann\r\nAnn\r\n", "Bob", {}, 2, "[Friends]\r\nAnn\r\nAnn\r\nBob\r\n"},         // doubled, added twice
+        {"Cy\r\n", "[Friends]\r\nBob\r\n\r\n[#Watchers Allowed]\r\nWat\r\n\r\n[#Watchers Not Allowed]\r\nNot\r\n", {}, 1,
+         "[Friends]\r\nCy\r\nBob\r\nWat\r\nNot\r\n"},                                    // watchers moved up
+        {"Ann\r\n", "Bob\r\nCy", {}, 1, "[Friends]\r\nAnn\r\nBob\r\nCy\r\n"},           // target without tags
+        {"Ann\r\nBea\r\nCy\r\n", "", {1}, 2, "[Friends]\r\nAnn\r\nCy\r\n"},             // unchecked left out
+        {"J\xfcrgen\x80\r\n", "Fran\xe7oise\r\n", {}, 1, "[Friends]\r\nJ\xfcrgen\x80\r\nFran\xe7oise\r\n"},
+        // clang-format on
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.written);
+        TransferWorld world(c.source, c.target, c.unchecked);
+        world.expectQuestionAndDone(c.chosen);
+        world.core.BtnTransfer_Click();
+        EXPECT_EQ(world.readFriends("Dst"), c.written + kTail);
+        EXPECT_EQ(world.readFriends("Dst", "Backup"), c.target);
+        EXPECT_EQ(world.core.state.TotalTransfers, 1);
+        EXPECT_EQ(world.core.state.TotalNameMoves, c.chosen);
+        EXPECT_EQ(world.core.state.Label3Caption, "1");
+        EXPECT_EQ(world.core.state.Label5Caption, std::to_string(c.chosen));
+        EXPECT_TRUE(world.view.timer1Enabled);
+        EXPECT_FALSE(world.core.state.TargetListZoneNames.lastReadFailed)
+            << "the target list shows the new file";
+    }
+}
+
+// Every way a transfer can end before writing leaves the target file, its backup and the counters alone.
+TEST(Transfer, EndingBeforeTheWriteChangesNothing)
+{
+    const auto inputError = [](const char* text) {
+        return MessageBoxRequest{text, "Error", MessageIcon::Information, MessageButtons::Ok};
+    };
+    const MessageBoxRequest fatal{"Fatal Error: Unnable to open Target File. Stopping Transfer",
+                                  "Fatal Error", MessageIcon::Critical, MessageButtons::Ok};
+    const MessageBoxRequest unread{
+        "The friends list of Dst could not be read completely, so friends cannot be "
+        "added to it safely. Nothing was changed.",
+        "Error", MessageIcon::Critical, MessageButtons::Ok};
+    const auto select = [](int source, int target) {
+        return [=](TransferWorld& w) {
+            w.core.state.SourceList.selected = source;
+            w.core.state.TargetList.selected = target;
+        };
+    };
+    using Boxes = std::vector<std::pair<MessageBoxRequest, MessageResult>>;
+    const struct
+    {
+        std::function<void(TransferWorld&)> setUp;
+        Boxes boxes;
+        std::string lastLog;
+        bool logSaved; // the log is saved only after the input checks
+    } cases[] = {
+        // clang-format off
+        {select(-1, 1), {{inputError("Please Select a source Zone Name Before Pressing Transfer"), MessageResult::Ok}}, "Error : No Source Selected", false},
+        {select(0, -1), {{inputError("Please Select a target Zone Name Before Pressing Transfer"), MessageResult::Ok}}, "Error : No Target Selected", false},
+        {select(1, 1), {{inputError("The Source Zone Name can't be the same as the Target Zone Name"), MessageResult::Ok}}, "Error: TargetName is Same as Source Name", false},
+        {[](TransferWorld&) {}, {{question(1), MessageResult::Cancel}}, "User Disagreed. All work done for nothing ;-) Exiting Sub", true},
+        {[](TransferWorld& w) { std::filesystem::remove(w.friendsPath("Dst")); }, {{fatal, MessageResult::Ok}}, "Fatal Error: Unnable to open Target File", true},
+        {[](TransferWorld& w) { w.core.state.TargetListZoneNames.lastReadFailed = true; }, {{unread, MessageResult::Ok}}, "Transfer Refused: Target Friends List could not be read", true},
+        {[](TransferWorld& w) { w.core.state.TotalNameMoves = 32767; }, {{question(1), MessageResult::Ok}, {procErrorBox(6, "Overflow"), MessageResult::Ok}}, "Ooops this is bad : Error Nr : 6 in Quorrin\rOverflow", true},
+        // clang-format on
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.lastLog);
+        TransferWorld world("Ann\r\n", "Bob\r\n");
+        c.setUp(world);
+        const bool targetThere = world.dir.exists("Favorites/Dst/Friends.txt");
+        for (const auto& [box, answer] : c.boxes)
+            world.dialogs.expectMessage(box, answer);
+        world.core.BtnTransfer_Click();
+        EXPECT_EQ(world.core.state.DebugList.entries().back(), c.lastLog);
+        EXPECT_EQ(world.dir.exists("Favorites/Dst/Friends.txt"), targetThere) << "nothing created";
+        EXPECT_EQ(world.readFriends("Dst"), targetThere ? "Bob\r\n" : "");
+        EXPECT_FALSE(world.dir.exists("Favorites/Dst/Friends.txtBackup"));
+        EXPECT_EQ(world.dir.exists("work/Debuglog.txt"), c.logSaved);
+        EXPECT_EQ(world.core.state.TotalTransfers, 0);
+        EXPECT_TRUE(world.view.timer1Enabled);
+    }
+}
+
+TEST(Transfer, SecondTransferBacksUpTheFirstResult)
+{
+    TransferWorld world("Ann\r\nCy\r\n", "Bob\r\n", {1});
+    world.expectQuestionAndDone(1);
+    world.core.BtnTransfer_Click();
+    const std::string first = world.readFriends("Dst");
+
+    world.core.state.SourceListZoneNames.checked.at(1) = true;
+    world.expectQuestionAndDone(1);
+    world.core.BtnTransfer_Click();
+
+    EXPECT_EQ(world.readFriends("Dst", "Backup"), first);
+    EXPECT_EQ(world.readFriends("Dst"), std::string("[Friends]\r\nCy\r\nAnn\r\nBob\r\n") + kTail);
+    EXPECT_EQ(world.core.state.TotalTransfers, 2);
+    EXPECT_EQ(world.core.state.TotalNameMoves, 2);
+}
+
+TEST(Transfer, WriteFailureAfterTheBackupKeepsTheBackupWhole)
+{
+    const std::string target = "[Friends]\r\nBob\r\nCy\r\n";
+    TransferWorld world("Ann\r\n", target);
+    world.files.writeLimit = 12;
+    world.dialogs.expectMessage(question(1), MessageResult::Ok);
+    world.dialogs.expectMessage(procErrorBox(57, "Device I/O error"));
+    world.core.BtnTransfer_Click();
+    EXPECT_EQ(world.readFriends("Dst", "Backup"), target);
+    EXPECT_EQ(world.readFriends("Dst"), "[Friends]\r\nA") << "the lines written so far stay";
+    EXPECT_EQ(world.core.state.TotalTransfers, 1) << "steps already done stay done";
+}
+
+TEST(Transfer, TooManyLinesFailAtTheListOperation)
+{
+    std::string many;
+    for (int i = 0; i < 32766; ++i)
+        many += "F" + std::to_string(i) + "\r\n";
+    TransferWorld world(many, "Bob\r\n");
+    world.dialogs.expectMessage(question(32766), MessageResult::Ok);
+    world.dialogs.expectMessage(procErrorBox(6, "Overflow"));
+    world.core.BtnTransfer_Click();
+    EXPECT_EQ(world.core.state.TotalNameMoves, 32766);
+    EXPECT_EQ(world.readFriends("Dst"), "Bob\r\n");
+}
+
+TEST(Transfer, LogsEveryStepOfASuccessfulTransfer)
+{
+    TransferWorld world("Ann\r\n", "Bob");
+    const std::size_t before = world.core.state.DebugList.size();
+    world.expectQuestionAndDone(1);
+    world.core.BtnTransfer_Click();
+
+    const std::string path = world.friendsPath("Dst");
+    // clang-format off
+    const std::vector<std::string> expected{
+        "Transfer Button Clicked", "Transfer Sub Entered", "Souce_Item_Id = 0", "Source Object: Src",
+        "Target_Item_Id = 1", "Target Object: Dst", "Input Looks Fine, Starting to test File Integrity",
+        "Trying to open : " + path, "Succes !", "Gonna Add Items to TransferList", "Added [Friends] Tag",
+        "Transfer List is Ready to Rock, added : 1 Items", "Everything Looks fine, Asking User For Action",
+        "User Pressed Agreed", "Whitespace added", "[#Watchers Allowed] Tag Added", "Whitespace added",
+        "[#Watchers Not Allowed] Tag Added", "Backing up Target File", "Succes !", "Opening Target File",
+        "Scanning for Friends @ " + path, "Opening Friends List", "Succes !", "Starting to Read Friends List",
+        "Found [Friends] Tag", "Found White Space", "Found [#Watchers Allowed] Tag ", "Found White Space",
+        "Found [#Watchers Not Allowed] Tag", "Found EOF", "Done Reading", "Found :2 Friends",
+        "Closing Friends List", "Mission Completed, Returning to Base"};
+    // clang-format on
+    EXPECT_EQ(world.logSince(before), expected);
+}
+
+} // namespace
+} // namespace quorrin::test

@@ -1,0 +1,137 @@
+#include "settings/Global.h"
+#include "settings/Schema.h"
+#include "support/FakeShell.h"
+#include "support/MemoryRegistryBackend.h"
+#include "ui/qt/frmAbout.h"
+#include "ui/qt/Twips.h"
+
+#include <gtest/gtest.h>
+#include <QFrame>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTest>
+#include <QTimer>
+
+namespace quorrin {
+namespace {
+
+struct FrmAboutTest : ::testing::Test
+{
+    MemoryRegistryBackend backend;
+    Global store{backend};
+    test::FakeShell shell;
+    std::unique_ptr<frmAbout> box = std::make_unique<frmAbout>(store, shell, nullptr);
+
+    template<typename T = QWidget>
+    T* find(const QString& name)
+    {
+        T* found = box->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+    QList<int> visiblePages()
+    {
+        QList<int> shown;
+        for (int i = 1; i <= 4; ++i)
+            if (find(QStringLiteral("fraInfo(%1)").arg(i))->isVisibleTo(box.get()))
+                shown << i;
+        return shown;
+    }
+};
+
+TEST_F(FrmAboutTest, VersionLineStandsOneLineBelowTheLogoAsWideAsItsText)
+{
+    const QLabel* line = find<QLabel>("lblBuild");
+    EXPECT_EQ(line->text(), "Quorrin Tool Version:  V1.027");
+    const QRect logo = find("picLogo")->geometry();
+    const int width = QFontMetrics(box->font()).horizontalAdvance(line->text());
+    EXPECT_EQ(line->geometry(), QRect(logo.left(), logo.bottom() + 1 + 13, width, 13));
+    EXPECT_EQ(box->windowTitle(), "About Quorrin Tool");
+    EXPECT_EQ(box->size(), QSize(295, 333));
+}
+
+TEST_F(FrmAboutTest, SystemInfoButtonShowsOnlyWhenItsProgramIsRegisteredAndStartsIt)
+{
+    // No key at all, an empty value, a program's path.
+    for (const char* path : {static_cast<const char*>(nullptr), "", "C:\\Program Files\\msinfo32.exe"}) {
+        if (path)
+            backend.putText(RegRoot::LocalMachine, std::string(schema::kSystemInfoKey), "Path", path);
+        box = std::make_unique<frmAbout>(store, shell, nullptr);
+        EXPECT_EQ(find("cmdSysInfo")->isHidden(), !path || !*path) << (path ? path : "no key");
+        EXPECT_FALSE(find("cmdOK")->isHidden());
+        EXPECT_EQ(store.RegResult, "");
+        EXPECT_EQ(backend.openHandles(), 0);
+        if (path && *path)
+            QTest::mouseClick(find("cmdSysInfo"), Qt::LeftButton);
+    }
+    EXPECT_EQ(shell.started, std::vector<std::string>{"C:\\Program Files\\msinfo32.exe"});
+}
+
+TEST_F(FrmAboutTest, TabsShowTheirPageAllInOnePlaceStartingWithTheVersion)
+{
+    auto* tabs = find<QTabBar>("tabStrip");
+    const QStringList captions{"Version", "Disclaimer", "Credits", "Contact"};
+    ASSERT_EQ(tabs->count(), 4);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(tabs->tabText(i), captions[i]);
+        EXPECT_EQ(tabs->tabData(i).toString(), captions[i].toLower());
+        EXPECT_EQ(find(QStringLiteral("fraInfo(%1)").arg(i + 1))->geometry(),
+                  ui::twipsRect(300, 570, 3825, 3735));
+    }
+    EXPECT_EQ(tabs->tabToolTip(3), "Contact Me");
+    EXPECT_EQ(tabs->tabToolTip(1), "Disclaimer");
+
+    EXPECT_EQ(visiblePages(), QList<int>{1});
+    box->tabStrip_Click(); // the tab already selected
+    EXPECT_EQ(visiblePages(), QList<int>{1});
+    tabs->setCurrentIndex(2);
+    EXPECT_EQ(visiblePages(), QList<int>{3});
+    tabs->setCurrentIndex(0);
+    EXPECT_EQ(visiblePages(), QList<int>{1});
+    EXPECT_EQ(box->currentFrame(), 1);
+}
+
+TEST_F(FrmAboutTest, LinksOpenTheMailProgramOnAClickOnly)
+{
+    QWidget* url = find("txtURL");
+    QWidget* mail = find("txtMail");
+    EXPECT_EQ(url->palette().color(QPalette::WindowText), QColor(0, 0, 192));
+    EXPECT_TRUE(mail->font().underline());
+    EXPECT_EQ(mail->cursor().shape(), Qt::BitmapCursor);
+    QTest::mouseClick(url, Qt::LeftButton);
+    QTest::mouseClick(mail, Qt::RightButton);
+    QTest::mouseClick(mail, Qt::LeftButton);
+    EXPECT_EQ(shell.opened, (std::vector<std::string>{"mailto:varlow@quorrin.example.net",
+                                                      "mailto:squad@kestrel-squad.example.org"}));
+}
+
+TEST_F(FrmAboutTest, DisclaimerIsWordForWord)
+{
+    EXPECT_EQ(
+        find<QLabel>("OpstartTitel(7)")->text(),
+        "The Developer tried to keep this software as bug-free as possible. Hours and hours of testing "
+        "proceeded this release. But it's a general rule (Murphy's), that no software ever is error free, "
+        "and the number of errors increases with the complexity of the program. That's why we cannot "
+        "guarantee that this software will run in every environment, on any Windows compatible machine, "
+        "together with any other application, without producing errors. Any liability for damage of any "
+        "sort is hereby denied.");
+}
+
+TEST_F(FrmAboutTest, ShowAboutBoxRunsModalOverItsOwnerAndDestroysItOnClose)
+{
+    QWidget owner;
+    QPointer<frmAbout> seen;
+    QTimer::singleShot(0, [&] {
+        seen = owner.findChild<frmAbout*>();
+        ASSERT_FALSE(seen.isNull());
+        EXPECT_TRUE(seen->isModal());
+        QTest::mouseClick(seen->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+    });
+    showAboutBox(store, shell, &owner);
+    EXPECT_TRUE(seen.isNull() && owner.findChild<frmAbout*>() == nullptr);
+}
+
+} // namespace
+} // namespace quorrin

@@ -1,0 +1,71 @@
+#include "support/FakeDialogs.h"
+#include "ui/qt/frmSplash.h"
+
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+
+namespace quorrin {
+namespace {
+
+struct FrmSplashTest : ::testing::Test
+{
+    ~FrmSplashTest() override
+    {
+        delete splash.data();
+        while (QApplication::overrideCursor())
+            QApplication::restoreOverrideCursor();
+    }
+
+    bool busy() const { return QApplication::overrideCursor() != nullptr; }
+
+    test::FakeDialogs dialogs;
+    std::vector<std::string> events;
+    QPointer<frmSplash> splash = new frmSplash(
+        dialogs,
+        [this] {
+            events.push_back(std::string("main window loaded, splash ") +
+                             (splash->isVisible() ? "up" : "gone") + (busy() ? ", busy" : ""));
+        },
+        [this] { events.push_back("tip shown"); });
+};
+
+TEST_F(FrmSplashTest, LoadShowsThePictureUnderTheBusyPointerAndArmsTheTimer)
+{
+    splash->Form_Load();
+    EXPECT_TRUE(splash->isVisible());
+    EXPECT_TRUE(busy());
+    EXPECT_EQ(splash->size(), QSize(239, 187));
+    EXPECT_TRUE(splash->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(splash->windowFlags() & Qt::WindowType_Mask, Qt::Tool) << "no task bar entry";
+    EXPECT_TRUE(splash->tmrSplash->isActive());
+    EXPECT_EQ(splash->tmrSplash->interval(), 3000);
+    EXPECT_TRUE(events.empty());
+}
+
+TEST_F(FrmSplashTest, TickOpensTheMainWindowThenClosesAndShowsTheTipOnce)
+{
+    splash->Form_Load();
+    splash->tmrSplash_Timer();
+    EXPECT_EQ(events, (std::vector<std::string>{"main window loaded, splash up, busy", "tip shown"}));
+    EXPECT_FALSE(busy());
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(splash.isNull()) << "a closed splash window is gone";
+}
+
+TEST_F(FrmSplashTest, KeysClicksAndCloseRequestsDoNothing)
+{
+    splash->Form_Load();
+    QTest::mouseClick(splash, Qt::LeftButton);
+    QTest::keyClick(splash, Qt::Key_Escape);
+    QTest::keyClick(splash, Qt::Key_Return);
+    splash->close();
+    EXPECT_TRUE(splash->isVisible());
+    EXPECT_TRUE(splash->tmrSplash->isActive());
+    EXPECT_TRUE(events.empty());
+}
+
+} // namespace
+} // namespace quorrin

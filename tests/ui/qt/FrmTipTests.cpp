@@ -1,0 +1,114 @@
+#include "settings/Global.h"
+#include "settings/Schema.h"
+#include "support/MemoryRegistryBackend.h"
+#include "ui/qt/frmTip.h"
+
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <tuple>
+
+namespace quorrin {
+namespace {
+
+const std::string kKey(schema::kSettingsKey);
+const QString kTip1 = "Tip 1. Welcome";
+const QString kTip3 = "Tip 3. Viewing your Friends List";
+
+struct FrmTipTest : ::testing::Test
+{
+    MemoryRegistryBackend backend;
+    Global store{backend};
+
+    ~FrmTipTest() override
+    {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* tip = qobject_cast<frmTip*>(window))
+                tip->unloadByProgram();
+        flushDeletes();
+    }
+    static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    RegValue stored(const std::string& name)
+    {
+        store.ReadRegValue(RegRoot::CurrentUser, kKey, name);
+        return store.RegResult;
+    }
+    frmTip* openWith(const std::string& name, const RegValue& value)
+    {
+        store.OpenRegKey(kKey, RegRoot::CurrentUser);
+        store.WriteRegValue(kKey, name, value, value.isNumber() ? RegType::Dword : RegType::Sz);
+        return showTipOfTheDay(store);
+    }
+};
+
+TEST_F(FrmTipTest, FirstRunShowsWelcomeCheckedAndNextCyclesThroughTheFourTips)
+{
+    frmTip* tip = showTipOfTheDay(store);
+    EXPECT_TRUE(tip->chkTip->isChecked());
+    EXPECT_EQ(tip->txtTitle->text(), kTip1);
+    EXPECT_EQ(tip->txtTip->text(), "");
+    for (const QString& title : {QString("Tip 2. Safe and quick Tranfering"), kTip3,
+                                 QString("Tip 4. Make Your Own Selection"), kTip1}) {
+        tip->cmdNextTip->click();
+        EXPECT_EQ(tip->txtTitle->text(), title);
+    }
+}
+
+TEST_F(FrmTipTest, StoredTipNumberPicksTheTipAndOddValuesNeverFail)
+{
+    const std::tuple<RegValue, int, QString> cases[] = {{0, 0, kTip1},     {9, 0, ""},     {9, 1, kTip1},
+                                                        {-2, 2, ""},       {-2, 3, kTip1}, {"abc", 0, kTip1},
+                                                        {70000, 0, kTip1}, {"3", 0, kTip3}};
+    for (const auto& [tipNr, presses, title] : cases) {
+        frmTip* tip = openWith("TipNr", tipNr);
+        for (int i = 0; i < presses; ++i)
+            tip->cmdNextTip->click();
+        EXPECT_EQ(tip->txtTitle->text(), title) << tipNr.toText() << " + " << presses;
+        tip->unloadByProgram();
+        flushDeletes();
+    }
+}
+
+TEST_F(FrmTipTest, EachUserCloseSavesOnceAndTheProgramsCloseSavesNothing)
+{
+    const auto ok = [](frmTip* t) { t->cmdOK->click(); };
+    // tip shown, box checked, how it closes, then the stored TipNr and Tip
+    const std::tuple<int, bool, void (*)(frmTip*), RegValue, RegValue> cases[] = {
+        {2, true, ok, 3, "1"},
+        {4, true, ok, 1, "1"},
+        {2, false, [](frmTip* t) { QTest::keyClick(t, Qt::Key_Escape); }, 3, "0"},
+        {3, true, [](frmTip* t) { t->close(); }, 4, "1"}, // the close box
+        {3, false, [](frmTip* t) { t->unloadByProgram(); }, 3, {}}};
+    for (const auto& [shown, checked, close, tipNr, box] : cases) {
+        backend = MemoryRegistryBackend();
+        QPointer<frmTip> tip = openWith("TipNr", shown);
+        tip->chkTip->setChecked(checked);
+        close(tip);
+        flushDeletes();
+        EXPECT_TRUE(tip.isNull());
+        EXPECT_EQ(stored("TipNR"), tipNr) << shown;
+        EXPECT_EQ(stored("Tip"), box) << shown;
+        EXPECT_EQ(backend.writes().size(), box.isEmpty() ? 1u : 3u) << shown;
+    }
+}
+
+TEST_F(FrmTipTest, UncheckedBoxIsRestoredAndAShowRequestWhileOpenKeepsTheTip)
+{
+    frmTip* tip = openWith("Tip", "0");
+    EXPECT_FALSE(tip->chkTip->isChecked());
+    tip->cmdNextTip->click();
+    EXPECT_EQ(showTipOfTheDay(store), tip);
+    EXPECT_EQ(tip->txtTitle->text(), "Tip 2. Safe and quick Tranfering");
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    EXPECT_EQ(
+        std::count_if(windows.begin(), windows.end(), [](QWidget* w) { return qobject_cast<frmTip*>(w); }),
+        1);
+}
+
+} // namespace
+} // namespace quorrin
