@@ -6,6 +6,7 @@
 #include "platform/FileSystem.h"
 #include "platform/Shell.h"
 #include "settings/Global.h"
+#include "settings/Settings.h"
 #include "support/MemoryRegistryBackend.h"
 
 #include <benchmark/benchmark.h>
@@ -69,12 +70,13 @@ struct World
     fs::path root = fs::temp_directory_path() / "quorrin-bench";
     MemoryRegistryBackend registry;
     Global store{registry};
+    Settings settings{store};
     AgreeingDialogs dialogs;
     NoShell shell;
     std::unique_ptr<FileSystem> files = createLocalFileSystem();
     std::unique_ptr<FileSearch> search = createFileSearch();
     QuietView view;
-    MainWindowCore core{Services{store, dialogs, shell, *files, *search, root.string()}, view};
+    MainWindowCore core{Services{settings, dialogs, shell, *files, *search, root.string()}, view};
 };
 
 void readLargestList(benchmark::State& state)

@@ -5,9 +5,8 @@
 #include "base/Paths.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
-#include "settings/Global.h"
 #include "settings/LeadingNumber.h"
-#include "settings/Schema.h"
+#include "settings/Settings.h"
 
 #include <ostream>
 
@@ -25,9 +24,9 @@ std::string inWorkingFolder(const std::string& folder, std::string_view name)
 
 } // namespace
 
-DebugLogWriter::DebugLogWriter(DiagnosticLog& log, FileSystem& files, Global& store,
+DebugLogWriter::DebugLogWriter(DiagnosticLog& log, FileSystem& files, Settings& settings,
                                std::string workingFolder)
-    : log_(log), files_(files), store_(store), workingFolder_(std::move(workingFolder))
+    : log_(log), files_(files), settings_(settings), workingFolder_(std::move(workingFolder))
 {}
 
 std::string DebugLogWriter::debugLogPath() const
@@ -67,7 +66,7 @@ void DebugLogWriter::WriteDebugLog(std::string_view mode)
     if (finalWrite) {
         // Added after the file is closed: this entry is in the log but not in the file.
         log_.add("Setting 'Clean Exit Flag' in Registry");
-        store_.writeText(std::string(schema::kSettingsKey), std::string(schema::kCleanExit), "True");
+        settings_.setCleanExit(true);
     }
 }
 

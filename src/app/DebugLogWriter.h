@@ -9,13 +9,13 @@ namespace quorrin {
 class DiagnosticLog;
 class Dialogs;
 class FileSystem;
-class Global;
+class Settings;
 
 // Writes the diagnostic log to Debuglog.txt in the working folder, and keeps the crashed run's log.
 class DebugLogWriter
 {
 public:
-    DebugLogWriter(DiagnosticLog& log, FileSystem& files, Global& store, std::string workingFolder);
+    DebugLogWriter(DiagnosticLog& log, FileSystem& files, Settings& settings, std::string workingFolder);
 
     // Mode "2": silent write; "1": the final write of a normal exit, which also sets the clean-exit flag; any
     // other mode is the timer's write. Raises a RuntimeError when the file cannot be written.
@@ -36,7 +36,7 @@ public:
 private:
     DiagnosticLog& log_;
     FileSystem& files_;
-    Global& store_;
+    Settings& settings_;
     std::string workingFolder_;
     std::size_t loggedLineCount_ = 0;
 };

@@ -18,13 +18,13 @@ namespace quorrin {
 class Dialogs;
 class FileSearch;
 class FileSystem;
-class Global;
+class Settings;
 class Shell;
 
 // The platform services the procedures use. Passed in, never global, so tests build a fresh world per case.
 struct Services
 {
-    Global& store;
+    Settings& settings;
     Dialogs& dialogs;
     Shell& shell;
     FileSystem& files;

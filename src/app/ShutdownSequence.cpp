@@ -7,8 +7,7 @@
 #include "base/DecimalText.h"
 #include "base/RuntimeError.h"
 #include "base/Version.h"
-#include "settings/Global.h"
-#include "settings/Schema.h"
+#include "settings/Settings.h"
 
 #include <array>
 #include <exception>
@@ -18,12 +17,9 @@ namespace quorrin {
 
 namespace {
 
-const std::string kSettings(schema::kSettingsKey);
-const std::string kInfo(schema::kInfoKey);
-
 struct SavedWindowValue
 {
-    std::string_view name;
+    const schema::Value& stored;
     WindowProperty property;
 };
 
@@ -37,9 +33,9 @@ constexpr std::array kSavedWindowValues{
 
 } // namespace
 
-ShutdownSequence::ShutdownSequence(MainState& state, MainView& view, Global& store, DebugLogWriter& logWriter,
-                                   ErrorReporter& errors)
-    : state_(state), view_(view), store_(store), logWriter_(logWriter), errors_(errors)
+ShutdownSequence::ShutdownSequence(MainState& state, MainView& view, Settings& settings,
+                                   DebugLogWriter& logWriter, ErrorReporter& errors)
+    : state_(state), view_(view), settings_(settings), logWriter_(logWriter), errors_(errors)
 {}
 
 void ShutdownSequence::procTerminate()
@@ -55,29 +51,23 @@ void ShutdownSequence::procTerminate()
 void ShutdownSequence::saveSteps()
 {
     state_.DebugList.add("User Queried Unload");
-    store_.writeText(kSettings, std::string(schema::kPath), state_.ZonePath);
+    settings_.write(schema::kPath, state_.ZonePath);
 
     const auto& names = state_.SourceList.items;
     for (std::size_t i = 0; i < names.size(); ++i)
-        store_.writeText(std::string(schema::kZoneNamesKey),
-                         std::string(schema::kZoneNamePrefix) + std::to_string(i), names[i]);
+        settings_.saveZoneName(i, names[i]);
     state_.DebugList.add("Added " + std::to_string(names.size()) + " ZoneNames to registry");
 
     state_.DebugList.add("Saving user's Preferences");
-    if (state_.mnuNormalChecked) {
-        store_.writeText(kSettings, std::string(schema::kMode), std::string(schema::kModeNormal));
-        state_.DebugList.add("Normal Mode is Prefered By User");
-    } else {
-        store_.writeText(kSettings, std::string(schema::kMode), std::string(schema::kModeDeveloper));
-        state_.DebugList.add("Developer Mode is Prefered By User");
-    }
+    settings_.setDeveloperMode(!state_.mnuNormalChecked);
+    state_.DebugList.add(state_.mnuNormalChecked ? "Normal Mode is Prefered By User"
+                                                 : "Developer Mode is Prefered By User");
 
-    store_.writeText(kInfo, std::string(schema::kTotalTransfers), std::to_string(state_.TotalTransfers));
-    store_.writeText(kInfo, std::string(schema::kTotalNameMoves), std::to_string(state_.TotalNameMoves));
+    settings_.write(schema::kTotalTransfers, std::to_string(state_.TotalTransfers));
+    settings_.write(schema::kTotalNameMoves, std::to_string(state_.TotalNameMoves));
     for (const auto& value : kSavedWindowValues)
-        store_.writeText(kSettings, std::string(value.name),
-                         decimalText(view_.windowProperty(value.property)));
-    store_.writeText(kInfo, std::string(schema::kVersion), version::text);
+        settings_.write(value.stored, decimalText(view_.windowProperty(value.property)));
+    settings_.write(schema::kVersion, version::text);
 
     logWriter_.WriteDebugLog("1");
 }

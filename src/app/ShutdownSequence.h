@@ -4,7 +4,7 @@ namespace quorrin {
 
 class DebugLogWriter;
 class ErrorReporter;
-class Global;
+class Settings;
 class MainView;
 struct MainState;
 
@@ -13,7 +13,7 @@ struct MainState;
 class ShutdownSequence
 {
 public:
-    ShutdownSequence(MainState& state, MainView& view, Global& store, DebugLogWriter& logWriter,
+    ShutdownSequence(MainState& state, MainView& view, Settings& settings, DebugLogWriter& logWriter,
                      ErrorReporter& errors);
 
     void procTerminate();
@@ -23,7 +23,7 @@ private:
 
     MainState& state_;
     MainView& view_;
-    Global& store_;
+    Settings& settings_;
     DebugLogWriter& logWriter_;
     ErrorReporter& errors_;
 };

@@ -10,48 +10,40 @@
 #include "base/RuntimeError.h"
 #include "base/Version.h"
 #include "platform/Dialogs.h"
-#include "settings/Global.h"
-#include "settings/LeadingNumber.h"
-#include "settings/Schema.h"
+#include "settings/Settings.h"
 
 #include <array>
-#include <cmath>
 #include <exception>
-#include <limits>
 #include <string>
 
 namespace quorrin {
 
 namespace {
 
-const std::string kSettings(schema::kSettingsKey);
-const std::string kInfo(schema::kInfoKey);
-
 constexpr const char* kFolderPickerTitle =
     "I could not detect your Zone Friends Folder. Please select the Zone Friends Folder  once.";
 
 struct WindowValue
 {
-    std::string_view name;
-    double defaultTwips;
+    const schema::Value& stored;
     WindowProperty property;
     const char* logLabel;
 };
 
 constexpr std::array kWindowValues{
-    WindowValue{schema::kMainLeft, schema::kDefaultMainLeft, WindowProperty::Left, "Main Left : "},
-    WindowValue{schema::kMainTop, schema::kDefaultMainTop, WindowProperty::Top, "Main Top : "},
-    WindowValue{schema::kMainWidth, schema::kDefaultMainWidth, WindowProperty::Width, "Width : "},
-    WindowValue{schema::kMainHeight, schema::kDefaultMainHeight, WindowProperty::Height, "Height : "},
+    WindowValue{schema::kMainLeft, WindowProperty::Left, "Main Left : "},
+    WindowValue{schema::kMainTop, WindowProperty::Top, "Main Top : "},
+    WindowValue{schema::kMainWidth, WindowProperty::Width, "Width : "},
+    WindowValue{schema::kMainHeight, WindowProperty::Height, "Height : "},
 };
 
 } // namespace
 
-StartupSequence::StartupSequence(MainState& state, MainView& view, Global& store, Dialogs& dialogs,
+StartupSequence::StartupSequence(MainState& state, MainView& view, Settings& settings, Dialogs& dialogs,
                                  DebugLogWriter& logWriter, ErrorReporter& errors,
                                  ZoneNameDiscovery& discovery)
-    : state_(state), view_(view), store_(store), dialogs_(dialogs), logWriter_(logWriter), errors_(errors),
-      discovery_(discovery)
+    : state_(state), view_(view), settings_(settings), dialogs_(dialogs), logWriter_(logWriter),
+      errors_(errors), discovery_(discovery)
 {}
 
 void StartupSequence::log(const char* entry)
@@ -68,13 +60,11 @@ void StartupSequence::Form_Load()
 {
     try {
         log("Querying Registry");
-        store_.ReadRegValue(RegRoot::CurrentUser, kInfo, std::string(schema::kVersion));
-        if (store_.RegResult != version::text)
+        if (settings_.read(schema::kVersion) != version::text)
             resetAfterVersionChange();
 
         // The crash check comes before the first write, while the previous run's log is still whole.
-        store_.ReadRegValue(RegRoot::CurrentUser, kSettings, std::string(schema::kCleanExit));
-        if (store_.RegResult == "False") {
+        if (settings_.lastRunEndedAbnormally()) {
             logWriter_.ShowCrashNotice(dialogs_);
             log("Prev. Instance Crashed. Created Crashed.txt");
         }
@@ -83,15 +73,16 @@ void StartupSequence::Form_Load()
         restoreMode();
         writeLog();
         restoreCounters();
-        store_.writeText(kSettings, std::string(schema::kCleanExit), "False");
+        settings_.setCleanExit(false);
         log("Setting Window Coordinates");
         writeLog();
         restoreWindow();
 
-        if (!findZoneFolder())
+        std::string foundValue;
+        if (!findZoneFolder(foundValue))
             return;
         writeLog();
-        state_.DebugList.add("Found Value : " + store_.RegResult.toText());
+        state_.DebugList.add("Found Value : " + foundValue);
         log("Registry Query Complete");
         writeLog();
         state_.DebugList.add("Changing Working Path to : " + state_.ZonePath);
@@ -110,16 +101,15 @@ void StartupSequence::Form_Load()
 void StartupSequence::resetAfterVersionChange()
 {
     log("Resetting all values to default");
-    for (const auto name : schema::kResetToEmpty)
-        store_.writeText(kSettings, std::string(name), "");
-    store_.writeText(kInfo, std::string(schema::kVersion), version::text);
-    store_.writeText(kSettings, std::string(schema::kCleanExit), "True");
+    for (const auto& value : schema::kResetToEmpty)
+        settings_.write(value, "");
+    settings_.write(schema::kVersion, version::text);
+    settings_.setCleanExit(true);
 }
 
 void StartupSequence::restoreMode()
 {
-    store_.ReadRegValue(RegRoot::CurrentUser, kSettings, std::string(schema::kMode));
-    const bool developer = store_.RegResult == schema::kModeDeveloper;
+    const bool developer = settings_.developerMode();
     log(developer ? "Starting in Developer Mode" : "Starting in Normal Mode");
     state_.DebugListVisible = developer;
     state_.mnuDeveloperChecked = developer;
@@ -129,15 +119,13 @@ void StartupSequence::restoreMode()
 
 void StartupSequence::restoreCounters()
 {
-    store_.ReadRegValue(RegRoot::CurrentUser, kInfo, std::string(schema::kTotalTransfers));
-    state_.TotalTransfers = counterFromText(store_.RegResult.toText());
+    state_.TotalTransfers = settings_.counter(schema::kTotalTransfers);
     state_.Label3Caption = std::to_string(state_.TotalTransfers);
     view_.stateChanged(MainPart::Counters);
     state_.DebugList.add("TotalTransfers : " + state_.Label3Caption);
     writeLog();
 
-    store_.ReadRegValue(RegRoot::CurrentUser, kInfo, std::string(schema::kTotalNameMoves));
-    state_.TotalNameMoves = counterFromText(store_.RegResult.toText());
+    state_.TotalNameMoves = settings_.counter(schema::kTotalNameMoves);
     state_.Label5Caption = std::to_string(state_.TotalNameMoves);
     view_.stateChanged(MainPart::Counters);
     state_.DebugList.add("Total Name Moves : " + state_.Label5Caption);
@@ -147,30 +135,22 @@ void StartupSequence::restoreCounters()
 void StartupSequence::restoreWindow()
 {
     for (const auto& value : kWindowValues) {
-        store_.ReadRegValue(RegRoot::CurrentUser, kSettings, std::string(value.name));
-        const std::string text = store_.RegResult.toText();
-        const double number = text.empty() ? value.defaultTwips : leadingNumber(text);
-        // The window takes single precision: a number beyond its range is an overflow, not a window size.
-        if (!(std::fabs(number) <= std::numeric_limits<float>::max()))
-            throw RuntimeError(ErrorNumber::Overflow);
-        const auto twips = static_cast<float>(number);
-        view_.setWindowProperty(value.property, twips);
+        view_.setWindowProperty(value.property, settings_.windowValue(value.stored));
         state_.DebugList.add(value.logLabel + decimalText(view_.windowProperty(value.property)));
         writeLog();
     }
 }
 
-bool StartupSequence::findZoneFolder()
+bool StartupSequence::findZoneFolder(std::string& foundValue)
 {
-    store_.ReadRegValue(RegRoot::LocalMachine, std::string(schema::kZoneSetupKey),
-                        std::string(schema::kOutsidePath));
-    const std::string clientFolder = store_.RegResult.toText();
+    const std::string clientFolder = settings_.text(schema::kZoneClientPath);
     state_.ZonePath = joinPath(clientFolder, "Favorites");
+    foundValue = clientFolder;
     if (!clientFolder.empty())
         return true;
 
-    store_.ReadRegValue(RegRoot::CurrentUser, kSettings, std::string(schema::kPath));
-    state_.ZonePath = store_.RegResult.toText();
+    state_.ZonePath = settings_.text(schema::kPath);
+    foundValue = state_.ZonePath;
     if (!state_.ZonePath.empty())
         return true;
 
@@ -180,7 +160,7 @@ bool StartupSequence::findZoneFolder()
         state_.ZonePath = joinPath(state_.ZonePath, "Favorites");
         state_.DebugList.add("User pointed Dir : " + state_.ZonePath);
         log("Adding Key to registry");
-        store_.writeText(kSettings, std::string(schema::kPath), state_.ZonePath);
+        settings_.write(schema::kPath, state_.ZonePath);
     } else {
         view_.setBusyPointer(false);
     }

@@ -1,12 +1,14 @@
 #pragma once
 
+#include <string>
+
 namespace quorrin {
 
 class DebugLogWriter;
 class Dialogs;
 class ErrorReporter;
-class Global;
 class MainView;
+class Settings;
 class ZoneNameDiscovery;
 struct MainState;
 
@@ -16,7 +18,7 @@ struct MainState;
 class StartupSequence
 {
 public:
-    StartupSequence(MainState& state, MainView& view, Global& store, Dialogs& dialogs,
+    StartupSequence(MainState& state, MainView& view, Settings& settings, Dialogs& dialogs,
                     DebugLogWriter& logWriter, ErrorReporter& errors, ZoneNameDiscovery& discovery);
 
     void Form_Load();
@@ -26,13 +28,14 @@ private:
     void restoreMode();
     void restoreCounters();
     void restoreWindow();
-    bool findZoneFolder(); // false when the start-up ends after asking for the folder
+    // False when the start-up ends after asking for the folder; else `foundValue` is the folder value read.
+    bool findZoneFolder(std::string& foundValue);
     void log(const char* entry);
     void writeLog();
 
     MainState& state_;
     MainView& view_;
-    Global& store_;
+    Settings& settings_;
     Dialogs& dialogs_;
     DebugLogWriter& logWriter_;
     ErrorReporter& errors_;

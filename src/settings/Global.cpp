@@ -41,56 +41,53 @@ std::int32_t RegValue::toNumber() const
     return error == std::errc() && end == last ? result : 0;
 }
 
-void Global::ReadRegValue(RegRoot root, const std::string& keyPath, const std::string& valueName)
+RegValue Global::ReadRegValue(RegRoot root, const std::string& keyPath, const std::string& valueName) const
 {
     try {
-        const long status = backend_.openKey(root, keyPath, KEY_ALL_ACCESS, RegKeyHandle);
-        QueryOpenValue(RegKeyHandle, valueName, RegResult);
+        RegHandle key = kNoRegHandle;
+        const long status = backend_.openKey(root, keyPath, KEY_ALL_ACCESS, key);
+        // A key that failed to open is queried all the same: its handle is no key, so the value reads as
+        // empty.
+        RegValue value = QueryOpenValue(key, valueName);
         if (status == kRegSuccess)
-            backend_.closeKey(RegKeyHandle);
+            backend_.closeKey(key);
+        return value;
     } catch (...) {
-        RegResult = RegValue();
+        return {};
     }
 }
 
-void Global::QueryOpenValue(RegHandle key, const std::string& valueName, RegValue& result)
+RegValue Global::QueryOpenValue(RegHandle key, const std::string& valueName) const
 {
     try {
         std::uint32_t type = 0;
         std::uint32_t size = 0;
-        if (backend_.queryValue(key, valueName, &type, nullptr, &size) != kRegSuccess) {
-            result = RegValue();
-            return;
-        }
+        if (backend_.queryValue(key, valueName, &type, nullptr, &size) != kRegSuccess)
+            return {};
         if (type == static_cast<std::uint32_t>(RegType::Sz)) {
-            if (size == 0) {
-                result = RegValue(std::string());
-                return;
-            }
+            if (size == 0)
+                return RegValue(std::string());
             std::vector<std::uint8_t> buffer(size, 0);
             std::uint32_t read = size;
-            if (backend_.queryValue(key, valueName, &type, buffer.data(), &read) != kRegSuccess) {
-                result = RegValue();
-                return;
-            }
-            result = RegValue(std::string(reinterpret_cast<const char*>(buffer.data()), size - 1));
-        } else if (type == static_cast<std::uint32_t>(RegType::Dword)) {
+            if (backend_.queryValue(key, valueName, &type, buffer.data(), &read) != kRegSuccess)
+                return {};
+            return RegValue(std::string(reinterpret_cast<const char*>(buffer.data()), size - 1));
+        }
+        if (type == static_cast<std::uint32_t>(RegType::Dword)) {
             std::uint8_t buffer[4] = {};
             std::uint32_t read = sizeof buffer;
-            if (backend_.queryValue(key, valueName, &type, buffer, &read) != kRegSuccess) {
-                result = RegValue();
-                return;
-            }
-            result = RegValue(fromLittleEndian(buffer));
-        } else {
-            result = RegValue();
+            if (backend_.queryValue(key, valueName, &type, buffer, &read) != kRegSuccess)
+                return {};
+            return RegValue(fromLittleEndian(buffer));
         }
+        return {};
     } catch (...) {
-        result = RegValue();
+        return {};
     }
 }
 
-long Global::SetOpenValue(RegHandle key, const std::string& valueName, RegType type, const RegValue& value)
+long Global::SetOpenValue(RegHandle key, const std::string& valueName, RegType type,
+                          const RegValue& value) const
 {
     try {
         if (type == RegType::Sz) {
@@ -113,29 +110,37 @@ long Global::SetOpenValue(RegHandle key, const std::string& valueName, RegType t
     }
 }
 
-void Global::OpenRegKey(const std::string& keyPath, RegRoot root)
+RegHandle Global::OpenRegKey(const std::string& keyPath, RegRoot root) const
 {
     try {
-        backend_.createKey(root, keyPath, KEY_ALL_ACCESS, RegKeyHandle);
+        RegHandle key = kNoRegHandle;
+        backend_.createKey(root, keyPath, KEY_ALL_ACCESS, key);
+        return key;
     } catch (...) {
-        RegKeyHandle = kNoRegHandle;
+        return kNoRegHandle;
     }
 }
 
-void Global::WriteRegValue(const std::string& /*keyPath*/, const std::string& valueName,
-                           const RegValue& value, RegType type)
+void Global::WriteRegValue(RegHandle key, const std::string& valueName, const RegValue& value,
+                           RegType type) const
 {
-    SetOpenValue(RegKeyHandle, valueName, type, value);
+    SetOpenValue(key, valueName, type, value);
     try {
-        backend_.closeKey(RegKeyHandle);
+        backend_.closeKey(key);
     } catch (...) {
     }
 }
 
-void Global::writeText(const std::string& keyPath, const std::string& valueName, const std::string& text)
+void Global::writeValue(RegRoot root, const std::string& keyPath, const std::string& valueName,
+                        const RegValue& value, RegType type) const
 {
-    OpenRegKey(keyPath, RegRoot::CurrentUser);
-    WriteRegValue(keyPath, valueName, RegValue(text), RegType::Sz);
+    WriteRegValue(OpenRegKey(keyPath, root), valueName, value, type);
+}
+
+void Global::writeText(const std::string& keyPath, const std::string& valueName,
+                       const std::string& text) const
+{
+    writeValue(RegRoot::CurrentUser, keyPath, valueName, RegValue(text), RegType::Sz);
 }
 
 } // namespace quorrin

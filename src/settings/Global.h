@@ -37,26 +37,28 @@ private:
     std::variant<std::monostate, std::string, std::int32_t> value_;
 };
 
-// The store's operations. One instance for the whole program holds the shared current key and last result; a
-// read is one ReadRegValue followed at once by the use of RegResult, a write is always OpenRegKey then
-// WriteRegValue. Nothing here raises or reports an error: what cannot be read reads as empty.
+// The store's operations, with the registry's own protocol: a read opens the key, queries the value and
+// closes the key; a write is OpenRegKey, then WriteRegValue on the key it opened, which closes it again. Each
+// call stands alone: nothing is kept between calls. Nothing here raises or reports an error: what cannot be
+// read reads as empty, and a write that fails is lost.
 class Global
 {
 public:
     explicit Global(RegistryBackend& backend) : backend_(backend) {}
 
-    void ReadRegValue(RegRoot root, const std::string& keyPath, const std::string& valueName);
-    void QueryOpenValue(RegHandle key, const std::string& valueName, RegValue& result);
-    long SetOpenValue(RegHandle key, const std::string& valueName, RegType type, const RegValue& value);
-    void OpenRegKey(const std::string& keyPath, RegRoot root);
-    void WriteRegValue(const std::string& keyPath, const std::string& valueName, const RegValue& value,
-                       RegType type);
+    RegValue ReadRegValue(RegRoot root, const std::string& keyPath, const std::string& valueName) const;
+    RegValue QueryOpenValue(RegHandle key, const std::string& valueName) const;
+    long SetOpenValue(RegHandle key, const std::string& valueName, RegType type, const RegValue& value) const;
+    // Creates the key when it is missing; kNoRegHandle when it can be neither opened nor created.
+    RegHandle OpenRegKey(const std::string& keyPath, RegRoot root) const;
+    void WriteRegValue(RegHandle key, const std::string& valueName, const RegValue& value,
+                       RegType type) const;
 
-    // The usual write pair under HKEY_CURRENT_USER: OpenRegKey, then WriteRegValue with REG_SZ.
-    void writeText(const std::string& keyPath, const std::string& valueName, const std::string& text);
-
-    RegHandle RegKeyHandle = kNoRegHandle;
-    RegValue RegResult;
+    // One value written: OpenRegKey, then WriteRegValue.
+    void writeValue(RegRoot root, const std::string& keyPath, const std::string& valueName,
+                    const RegValue& value, RegType type) const;
+    // The usual write under HKEY_CURRENT_USER, as REG_SZ.
+    void writeText(const std::string& keyPath, const std::string& valueName, const std::string& text) const;
 
 private:
     RegistryBackend& backend_;

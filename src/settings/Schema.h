@@ -1,9 +1,11 @@
 #pragma once
 
+#include "settings/RegistryBackend.h"
+
 #include <array>
 #include <string_view>
 
-// Every key and value the program reads or writes, with their defaults.
+// Every key and value the program reads or writes: each written once, with its root, key, name and type.
 namespace quorrin::schema {
 
 // Keys under HKEY_CURRENT_USER.
@@ -15,38 +17,52 @@ inline constexpr std::string_view kZoneNamesKey = "Software\\Quorrin\\ZoneNames"
 inline constexpr std::string_view kZoneSetupKey = "Software\\Microsoft\\Internet Gaming Zone\\Setup";
 inline constexpr std::string_view kSystemInfoKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSinfo";
 
-// Settings (REG_SZ unless said otherwise).
-inline constexpr std::string_view kMode = "Mode"; // "Developer" or "Normal"; anything else is Normal Mode
-inline constexpr std::string_view kModeDeveloper = "Developer";
-inline constexpr std::string_view kModeNormal = "Normal";
-inline constexpr std::string_view kMainLeft = "MainLeft";
-inline constexpr std::string_view kMainTop = "MainTop";
-inline constexpr std::string_view kMainWidth = "MainWidth";
-inline constexpr std::string_view kMainHeight = "MainHeight";
-inline constexpr double kDefaultMainLeft = 1575;
-inline constexpr double kDefaultMainTop = 420;
-inline constexpr double kDefaultMainWidth = 8265;
-inline constexpr double kDefaultMainHeight = 7725;
-inline constexpr std::string_view kCleanExit = "CleanExit"; // "True" or "False"
-inline constexpr std::string_view kPath = "Path";           // the Zone folder, ending in "Favorites"
-inline constexpr std::string_view kTip = "Tip";             // "1" checked (the default), "0" unchecked
-inline constexpr std::string_view kTipNrWrite = "TipNr";    // REG_DWORD, the next tip; default 1
-inline constexpr std::string_view kTipNrRead = "TipNR";     // the same value: names match ignoring case
+// One stored value. `whenEmpty` is the text a missing or empty value stands for.
+struct Value
+{
+    RegRoot root;
+    std::string_view key;
+    std::string_view name;
+    RegType type;
+    std::string_view whenEmpty = {};
+};
+
+constexpr Value userText(std::string_view key, std::string_view name, std::string_view whenEmpty = {})
+{
+    return {RegRoot::CurrentUser, key, name, RegType::Sz, whenEmpty};
+}
+
+// Settings.
+inline constexpr Value kMode = userText(kSettingsKey, "Mode"); // "Developer"; anything else is Normal Mode
+// The main window's outer place and size in twips, as decimal text.
+inline constexpr Value kMainLeft = userText(kSettingsKey, "MainLeft", "1575");
+inline constexpr Value kMainTop = userText(kSettingsKey, "MainTop", "420");
+inline constexpr Value kMainWidth = userText(kSettingsKey, "MainWidth", "8265");
+inline constexpr Value kMainHeight = userText(kSettingsKey, "MainHeight", "7725");
+inline constexpr Value kCleanExit = userText(kSettingsKey, "CleanExit"); // "True" or "False"
+inline constexpr Value kPath = userText(kSettingsKey, "Path");    // the Zone folder, ending in Favorites
+inline constexpr Value kTip = userText(kSettingsKey, "Tip", "1"); // "1" checked, anything else not
+// The next tip, a REG_DWORD: written as "TipNr" and read as "TipNR", one value as names ignore case.
+inline constexpr Value kTipNrWrite{RegRoot::CurrentUser, kSettingsKey, "TipNr", RegType::Dword};
+inline constexpr Value kTipNrRead{RegRoot::CurrentUser, kSettingsKey, "TipNR", RegType::Dword};
 
 // Info.
-inline constexpr std::string_view kVersion = "Version";
-inline constexpr std::string_view kTotalTransfers = "TotalTransfers"; // default 0
-inline constexpr std::string_view kTotalNameMoves = "TotalNameMoves"; // default 0
+inline constexpr Value kVersion = userText(kInfoKey, "Version");
+inline constexpr Value kTotalTransfers = userText(kInfoKey, "TotalTransfers", "0");
+inline constexpr Value kTotalNameMoves = userText(kInfoKey, "TotalNameMoves", "0");
 
 // ZoneNames: "Name0", "Name1", ...
 inline constexpr std::string_view kZoneNamePrefix = "Name";
 
-// The outside keys' value.
-inline constexpr std::string_view kOutsidePath = "Path";
+// Kept by other software.
+inline constexpr Value kZoneClientPath{RegRoot::LocalMachine, kZoneSetupKey, "Path", RegType::Sz};
+inline constexpr Value kSystemInfoPath{RegRoot::LocalMachine, kSystemInfoKey, "Path", RegType::Sz};
 
-// What the reset after a version change writes, in order: the empty text to each of these under Settings,
-// then the running version to Version under Info, then "True" to CleanExit under Settings.
-inline constexpr std::array<std::string_view, 5> kResetToEmpty{kMode, kMainTop, kMainLeft, kMainWidth,
-                                                               kMainHeight};
+inline constexpr std::string_view kModeDeveloper = "Developer";
+inline constexpr std::string_view kModeNormal = "Normal";
+
+// What the reset after a version change writes, in order: the empty text to each of these, then the running
+// version to Version, then "True" to CleanExit.
+inline constexpr std::array kResetToEmpty{kMode, kMainTop, kMainLeft, kMainWidth, kMainHeight};
 
 } // namespace quorrin::schema

@@ -3,6 +3,7 @@
 #include "app/MainState.h"
 #include "platform/FileSystem.h"
 #include "settings/Global.h"
+#include "settings/Settings.h"
 #include "support/FakeMainView.h"
 #include "support/MemoryRegistryBackend.h"
 #include "support/TempDir.h"
@@ -45,7 +46,8 @@ TEST(AnsiPaths, ZoneNamesAndWorkingFoldersBeyondAsciiWork)
     ASSERT_TRUE(::CreateDirectoryA(workingFolder.c_str(), nullptr));
     MemoryRegistryBackend registry;
     Global store(registry);
-    DebugLogWriter writer(state.DebugList, *files, store, workingFolder);
+    Settings settings(store);
+    DebugLogWriter writer(state.DebugList, *files, settings, workingFolder);
     EXPECT_NO_THROW(writer.WriteDebugLog("2"));
     EXPECT_NE(::GetFileAttributesA((workingFolder + "\\Debuglog.txt").c_str()), INVALID_FILE_ATTRIBUTES);
 }

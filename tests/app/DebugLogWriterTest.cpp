@@ -5,6 +5,7 @@
 #include "platform/FileSystem.h"
 #include "settings/Global.h"
 #include "settings/Schema.h"
+#include "settings/Settings.h"
 #include "support/FakeDialogs.h"
 #include "support/MemoryRegistryBackend.h"
 #include "support/TempDir.h"
@@ -22,7 +23,7 @@ protected:
     std::optional<std::string> cleanExit() const
     {
         return backend.text(RegRoot::CurrentUser, std::string(schema::kSettingsKey),
-                            std::string(schema::kCleanExit));
+                            std::string(schema::kCleanExit.name));
     }
 
     test::TempDir dir;
@@ -30,7 +31,8 @@ protected:
     std::unique_ptr<FileSystem> files = createLocalFileSystem();
     MemoryRegistryBackend backend;
     Global store{backend};
-    DebugLogWriter writer{log, *files, store, dir.str()};
+    Settings settings{store};
+    DebugLogWriter writer{log, *files, settings, dir.str()};
 };
 
 TEST_F(DebugLogWriterTest, SilentWriteIsFollowedByOneTimerWrite)
@@ -75,7 +77,7 @@ TEST_F(DebugLogWriterTest, ALongLogKeepsCounting)
 TEST_F(DebugLogWriterTest, AWriteThatCannotOpenRaisesAndAddsNothing)
 {
     log.add("kept");
-    DebugLogWriter failing(log, *files, store, (dir.path() / "gone").string());
+    DebugLogWriter failing(log, *files, settings, (dir.path() / "gone").string());
     for (const char* mode : {"0", "1", "2"}) {
         try {
             failing.WriteDebugLog(mode);

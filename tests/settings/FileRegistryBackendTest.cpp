@@ -45,8 +45,7 @@ class FileRegistryBackendTest : public testing::Test
 protected:
     std::string read(const std::string& key, const std::string& name)
     {
-        global.ReadRegValue(kUser, key, name);
-        return global.RegResult.toText();
+        return global.ReadRegValue(kUser, key, name).toText();
     }
 
     TempDir dir;
@@ -59,8 +58,7 @@ protected:
 TEST_F(FileRegistryBackendTest, WritesRegedit4Text)
 {
     global.writeText(kSettings, "Mode", "Developer");
-    global.OpenRegKey(kSettings, kUser);
-    global.WriteRegValue(kSettings, "TipNr", 10, RegType::Dword);
+    global.writeValue(kUser, kSettings, "TipNr", 10, RegType::Dword);
     global.writeText(kSettings, "Path", "C:\\Zone \"Q\"\xE9");
     global.writeText(kSettings, "Lines", "a\r\nb");
     global.writeText("Software\\Quorrin\\Info", "Version", "");
@@ -84,8 +82,7 @@ TEST_F(FileRegistryBackendTest, ReadsAHandWrittenFileAndKeepsItsValuesThroughARe
 {
     dir.write(kUserFile, readTestData("settings-handwritten-lf-comments.reg"));
     EXPECT_EQ(read("SOFTWARE\\QUORRIN\\SETTINGS", "mode"), "Developer");
-    global.ReadRegValue(kUser, kSettings, "TipNR");
-    EXPECT_EQ(global.RegResult, RegValue(42));
+    EXPECT_EQ(global.ReadRegValue(kUser, kSettings, "TipNR"), RegValue(42));
     EXPECT_EQ(read("Software\\Quorrin\\Info", "Version"), "1.0.27");
 
     global.writeText(kSettings, "Tip", "0");
@@ -127,8 +124,7 @@ TEST_F(FileRegistryBackendTest, KeepsADamagedFileAsideBeforeTheFirstWrite)
         FileRegistryBackend store(folder.str());
         Global reader(store);
         folder.write(kUserFile, file.bytes);
-        reader.ReadRegValue(kUser, kSettings, "Mode");
-        EXPECT_EQ(reader.RegResult, file.mode);
+        EXPECT_EQ(reader.ReadRegValue(kUser, kSettings, "Mode"), file.mode);
         EXPECT_EQ(folder.read(kUserFile), file.bytes) << "reading must not touch the file";
 
         reader.writeText(kSettings, "Tip", "1");
@@ -138,10 +134,8 @@ TEST_F(FileRegistryBackendTest, KeepsADamagedFileAsideBeforeTheFirstWrite)
         EXPECT_TRUE(folder.read(copies[0].filename()) == file.bytes);
         const RegFileContent rewritten = parseRegFile(folder.read(kUserFile));
         EXPECT_TRUE(rewritten.complete);
-        reader.ReadRegValue(kUser, kSettings, "Mode");
-        EXPECT_EQ(reader.RegResult, file.mode);
-        reader.ReadRegValue(kUser, kSettings, "Tip");
-        EXPECT_EQ(reader.RegResult, "0");
+        EXPECT_EQ(reader.ReadRegValue(kUser, kSettings, "Mode"), file.mode);
+        EXPECT_EQ(reader.ReadRegValue(kUser, kSettings, "Tip"), "0");
     }
 }
 
@@ -150,8 +144,7 @@ TEST_F(FileRegistryBackendTest, MachineFileIsOnlyRead)
     const std::string machine =
         "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Zone\\Setup]\r\n\"Path\"=\"C:\\\\Zone\"\r\n";
     dir.write("HKEY_LOCAL_MACHINE.reg", machine);
-    global.ReadRegValue(RegRoot::LocalMachine, "Software\\Zone\\Setup", "Path");
-    EXPECT_EQ(global.RegResult, "C:\\Zone");
+    EXPECT_EQ(global.ReadRegValue(RegRoot::LocalMachine, "Software\\Zone\\Setup", "Path"), "C:\\Zone");
 
     RegHandle key = kNoRegHandle;
     EXPECT_EQ(backend.createKey(RegRoot::LocalMachine, "Software\\Zone\\Setup", KEY_ALL_ACCESS, key),
@@ -170,16 +163,13 @@ TEST_F(FileRegistryBackendTest, MissingFolderIsMadeOnTheFirstWriteAndInstancesSh
     FileRegistryBackend second(folder);
     Global one(first);
     Global two(second);
-    one.ReadRegValue(kUser, kSettings, "Mode");
-    EXPECT_TRUE(one.RegResult.isEmpty());
+    EXPECT_TRUE(one.ReadRegValue(kUser, kSettings, "Mode").isEmpty());
     EXPECT_FALSE(dir.exists("config"));
 
     one.writeText(kSettings, "Mode", "Developer");
     two.writeText(kSettings, "CleanExit", "False");
-    two.ReadRegValue(kUser, kSettings, "Mode");
-    EXPECT_EQ(two.RegResult, "Developer");
-    one.ReadRegValue(kUser, kSettings, "CleanExit");
-    EXPECT_EQ(one.RegResult, "False");
+    EXPECT_EQ(two.ReadRegValue(kUser, kSettings, "Mode"), "Developer");
+    EXPECT_EQ(one.ReadRegValue(kUser, kSettings, "CleanExit"), "False");
 }
 
 } // namespace quorrin::test

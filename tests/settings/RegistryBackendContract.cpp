@@ -37,37 +37,34 @@ TEST_P(RegistryBackendContract, TextsReadBackByteForByte)
     for (const std::string& text :
          {std::string(), std::string("Developer"), std::string("C:\\Zone \"1\""), highBytes}) {
         global->writeText(settings, "Mode", text);
-        global->ReadRegValue(RegRoot::CurrentUser, settings, "Mode");
-        EXPECT_TRUE(global->RegResult.isText());
-        EXPECT_EQ(global->RegResult.toText(), text);
+        const RegValue read = global->ReadRegValue(RegRoot::CurrentUser, settings, "Mode");
+        EXPECT_TRUE(read.isText());
+        EXPECT_EQ(read.toText(), text);
     }
 }
 
 TEST_P(RegistryBackendContract, NamesIgnoreCaseAndDwordsReadAsNumbers)
 {
     for (const std::int32_t number : {10, -2}) {
-        global->OpenRegKey(settings, RegRoot::CurrentUser);
-        global->WriteRegValue(settings, "TipNr", number, RegType::Dword);
-        global->ReadRegValue(RegRoot::CurrentUser, upper(settings), "TipNR");
-        EXPECT_EQ(global->RegResult, RegValue(number));
+        global->WriteRegValue(global->OpenRegKey(settings, RegRoot::CurrentUser), "TipNr", number,
+                              RegType::Dword);
+        EXPECT_EQ(global->ReadRegValue(RegRoot::CurrentUser, upper(settings), "TipNR"), RegValue(number));
     }
 }
 
 TEST_P(RegistryBackendContract, OtherTypesAndMissingValuesReadAsEmpty)
 {
     global->writeText(settings, "Mode", "Developer");
-    global->OpenRegKey(settings, RegRoot::CurrentUser);
+    const RegHandle settingsKey = global->OpenRegKey(settings, RegRoot::CurrentUser);
     const std::uint8_t raw[] = {1, 2, 3};
-    store.backend->setValue(global->RegKeyHandle, "Raw", kBinary, raw, sizeof raw);
-    store.backend->closeKey(global->RegKeyHandle);
+    store.backend->setValue(settingsKey, "Raw", kBinary, raw, sizeof raw);
+    store.backend->closeKey(settingsKey);
 
     const std::pair<std::string, std::string> missing[] = {
         {settings, "Raw"}, {settings, "Nothing"}, {store.keyBase + "\\Missing", "Mode"}};
     for (const auto& [key, name] : missing) {
-        global->ReadRegValue(RegRoot::CurrentUser, settings, "Mode");
-        ASSERT_EQ(global->RegResult, "Developer");
-        global->ReadRegValue(RegRoot::CurrentUser, key, name);
-        EXPECT_TRUE(global->RegResult.isEmpty()) << key << " " << name;
+        ASSERT_EQ(global->ReadRegValue(RegRoot::CurrentUser, settings, "Mode"), "Developer");
+        EXPECT_TRUE(global->ReadRegValue(RegRoot::CurrentUser, key, name).isEmpty()) << key << " " << name;
     }
 }
 
@@ -79,21 +76,18 @@ TEST_P(RegistryBackendContract, WritingUnderAMissingKeyCreatesIt)
     EXPECT_EQ(handle, kNoRegHandle);
 
     global->writeText(info, "Version", "1.0.27");
-    global->ReadRegValue(RegRoot::CurrentUser, info, "Version");
-    EXPECT_EQ(global->RegResult, "1.0.27");
+    EXPECT_EQ(global->ReadRegValue(RegRoot::CurrentUser, info, "Version"), "1.0.27");
 }
 
 TEST_P(RegistryBackendContract, WriteRegValueClosesTheKey)
 {
-    global->OpenRegKey(settings, RegRoot::CurrentUser);
-    global->WriteRegValue(settings, "MainTop", "420", RegType::Sz);
-    global->WriteRegValue(settings, "MainLeft", "1575", RegType::Sz);
+    const RegHandle key = global->OpenRegKey(settings, RegRoot::CurrentUser);
+    global->WriteRegValue(key, "MainTop", "420", RegType::Sz);
+    global->WriteRegValue(key, "MainLeft", "1575", RegType::Sz);
 
-    EXPECT_EQ(store.backend->closeKey(global->RegKeyHandle), kRegInvalidHandle);
-    global->ReadRegValue(RegRoot::CurrentUser, settings, "MainTop");
-    EXPECT_EQ(global->RegResult, "420");
-    global->ReadRegValue(RegRoot::CurrentUser, settings, "MainLeft");
-    EXPECT_TRUE(global->RegResult.isEmpty());
+    EXPECT_EQ(store.backend->closeKey(key), kRegInvalidHandle);
+    EXPECT_EQ(global->ReadRegValue(RegRoot::CurrentUser, settings, "MainTop"), "420");
+    EXPECT_TRUE(global->ReadRegValue(RegRoot::CurrentUser, settings, "MainLeft").isEmpty());
 }
 
 TEST_P(RegistryBackendContract, QueryReportsTheSizeAndRefusesASmallBuffer)

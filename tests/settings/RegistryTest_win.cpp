@@ -54,10 +54,8 @@ TEST(Win32Registry, machineValuesAreReadInThe32BitView)
 
     Win32RegistryBackend backend;
     Global global(backend);
-    global.ReadRegValue(RegRoot::LocalMachine, view32.path() + "\\Setup", "Path");
-    EXPECT_EQ(global.RegResult, "C:\\Zone");
-    global.ReadRegValue(RegRoot::LocalMachine, view32.path() + "\\Only64", "Path");
-    EXPECT_TRUE(global.RegResult.isEmpty());
+    EXPECT_EQ(global.ReadRegValue(RegRoot::LocalMachine, view32.path() + "\\Setup", "Path"), "C:\\Zone");
+    EXPECT_TRUE(global.ReadRegValue(RegRoot::LocalMachine, view32.path() + "\\Only64", "Path").isEmpty());
 }
 
 TEST(Win32Registry, valuesAreTheRegistrysOwnWhateverTheLetterCase)
@@ -67,8 +65,7 @@ TEST(Win32Registry, valuesAreTheRegistrysOwnWhateverTheLetterCase)
     key.put("", "TIPNR", REG_DWORD, &tip, sizeof tip);
     Win32RegistryBackend backend;
     Global global(backend);
-    global.ReadRegValue(RegRoot::CurrentUser, key.path(), "TipNr");
-    EXPECT_EQ(global.RegResult, RegValue(7));
+    EXPECT_EQ(global.ReadRegValue(RegRoot::CurrentUser, key.path(), "TipNr"), RegValue(7));
 
     global.writeText(key.path(), "Mode", "Developer");
     char text[16] = {};

@@ -3,6 +3,7 @@
 #include "app/MainWindowCore.h"
 #include "platform/FileSearch.h"
 #include "settings/Global.h"
+#include "settings/Settings.h"
 #include "support/FailingFileSystem.h"
 #include "support/FakeDialogs.h"
 #include "support/FakeMainView.h"
@@ -30,7 +31,7 @@ struct TestServices
 
     Services services()
     {
-        return Services{store, dialogs, shell, files, *search, (dir.path() / "work").string()};
+        return Services{settings, dialogs, shell, files, *search, (dir.path() / "work").string()};
     }
 
     std::string zone() const { return (dir.path() / "Favorites").string(); }
@@ -51,6 +52,7 @@ struct TestServices
     TempDir dir;
     MemoryRegistryBackend registry;
     Global store{registry};
+    Settings settings{store};
     FakeDialogs dialogs;
     FakeShell shell;
     FailingFileSystem files;

@@ -37,7 +37,7 @@ void Program::showMainWindow()
     }
     QObject::connect(&window, &frmMain::tipRequested, &window, [this] { showTip(); });
     QObject::connect(&window, &frmMain::aboutRequested, &window,
-                     [this] { showAboutBox(services_.store, services_.shell, main_.get()); });
+                     [this] { showAboutBox(services_.settings, services_.shell, main_.get()); });
     closeOnSessionEnd(window);
 
     window.Form_Load();
@@ -53,7 +53,7 @@ void Program::showTip()
 {
     if (main_ && main_->isUnloaded())
         return;
-    showTipOfTheDay(services_.store);
+    showTipOfTheDay(services_.settings);
 }
 
 } // namespace quorrin

@@ -3,7 +3,7 @@
 #include "base/Contacts.h"
 #include "base/Version.h"
 #include "platform/Shell.h"
-#include "settings/Global.h"
+#include "settings/Settings.h"
 #include "settings/Schema.h"
 #include "ui/qt/LinkLabel.h"
 #include "ui/qt/Twips.h"
@@ -102,10 +102,10 @@ constexpr const char* kDisclaimer =
 
 } // namespace
 
-frmAbout::frmAbout(Global& store, Shell& shell, QWidget* owner)
+frmAbout::frmAbout(Settings& settings, Shell& shell, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      store_(store), shell_(shell)
+      settings_(settings), shell_(shell)
 {
     initAboutImages();
     setObjectName(QStringLiteral("frmAbout"));
@@ -251,22 +251,16 @@ QLabel* frmAbout::titel(QWidget* page, int index, const QRect& twips, const QStr
 void frmAbout::Form_Load()
 {
     // Each step stands alone: one that fails is passed over and loading goes on with the next.
+    std::string systemInfoPath;
     const std::function<void()> steps[] = {
-        [this] {
-            store_.RegResult = RegValue(std::string());
-            CurrentFrame = 1;
-        },
-        [this] {
-            store_.ReadRegValue(RegRoot::LocalMachine, std::string(schema::kSystemInfoKey),
-                                std::string(schema::kOutsidePath));
-        },
-        [this] {
-            if (store_.RegResult != "")
-                sysInfoPath_ = store_.RegResult.toText();
+        [this] { CurrentFrame = 1; },
+        [&] { systemInfoPath = settings_.text(schema::kSystemInfoPath); },
+        [&] {
+            if (!systemInfoPath.empty())
+                sysInfoPath_ = systemInfoPath;
             else
                 cmdSysInfo->hide();
         },
-        [this] { store_.RegResult = RegValue(std::string()); },
         [this] {
             for (int i = 2; i <= 4; ++i) {
                 fraInfo[i]->move(fraInfo[1]->pos());
@@ -332,10 +326,10 @@ void frmAbout::paintEvent(QPaintEvent* event)
     QDialog::paintEvent(event);
 }
 
-void showAboutBox(Global& store, Shell& shell, QWidget* owner)
+void showAboutBox(Settings& settings, Shell& shell, QWidget* owner)
 {
     // Made afresh for each opening, so that it loads every time; guarded, as the owner may take it along.
-    QPointer<frmAbout> box = new frmAbout(store, shell, owner);
+    QPointer<frmAbout> box = new frmAbout(settings, shell, owner);
     box->exec();
     delete box;
 }

@@ -13,7 +13,7 @@ class QTabBar;
 
 namespace quorrin {
 
-class Global;
+class Settings;
 class Shell;
 
 namespace ui {
@@ -28,7 +28,7 @@ class frmAbout : public QDialog
     Q_OBJECT
 
 public:
-    frmAbout(Global& store, Shell& shell, QWidget* owner);
+    frmAbout(Settings& settings, Shell& shell, QWidget* owner);
 
     // The tab strip's click handler: shows the page of the selected tab.
     void tabStrip_Click();
@@ -52,7 +52,7 @@ private:
     QLabel* titel(QWidget* page, int index, const QRect& twips, const QString& text, bool bold = false);
     void Form_Load();
 
-    Global& store_;
+    Settings& settings_;
     Shell& shell_;
     std::string sysInfoPath_; // empty: no System Information program to start
     std::int16_t CurrentFrame = 1;
@@ -73,6 +73,6 @@ private:
 };
 
 // Opens the about box modal over `owner` and destroys it when it closes.
-void showAboutBox(Global& store, Shell& shell, QWidget* owner);
+void showAboutBox(Settings& settings, Shell& shell, QWidget* owner);
 
 } // namespace quorrin

@@ -1,13 +1,10 @@
 #include "ui/qt/frmTip.h"
 
-#include "settings/Global.h"
+#include "settings/Settings.h"
 #include "settings/Schema.h"
 #include "ui/qt/Twips.h"
 
 #include <array>
-#include <charconv>
-#include <limits>
-#include <optional>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -48,8 +45,6 @@ const std::array<Tip, 4> kTips{{
      "un-check every one you DO NOT want to be copied, the program will do the rest !"},
 }};
 
-const std::string kSettings(schema::kSettingsKey);
-
 QFont msSansSerif(bool bold = false)
 {
     QFont font;
@@ -69,31 +64,9 @@ void paintWhite(QWidget* widget)
     widget->setAutoFillBackground(true);
 }
 
-// The stored "TipNr" as a tip number. The dialog expects a small positive number; a value that is no 16-bit
-// whole number (a DWORD beyond -32768..32767, or a text put there by hand that is not a whole decimal number
-// in that range) counts as missing, so the dialog opens on tip 1 instead of failing.
-std::optional<std::int16_t> tipNumber(const RegValue& stored)
-{
-    long long number = stored.toNumber();
-    if (!stored.isNumber()) {
-        const std::string text = stored.toText();
-        const char* first = text.data();
-        const char* last = first + text.size();
-        if (first != last && *first == '+')
-            ++first;
-        const auto [end, error] = std::from_chars(first, last, number);
-        if (error != std::errc() || end != last)
-            return std::nullopt;
-    }
-    if (number < std::numeric_limits<std::int16_t>::min() ||
-        number > std::numeric_limits<std::int16_t>::max())
-        return std::nullopt;
-    return static_cast<std::int16_t>(number);
-}
-
 } // namespace
 
-frmTip::frmTip(Global& store) : QDialog(nullptr), store_(store)
+frmTip::frmTip(Settings& settings) : QDialog(nullptr), settings_(settings)
 {
     initTipImages();
     setObjectName(QStringLiteral("frmTip"));
@@ -155,16 +128,8 @@ void frmTip::buildControls()
 
 void frmTip::Form_Load()
 {
-    store_.ReadRegValue(RegRoot::CurrentUser, kSettings, std::string(schema::kTip));
-    chkTip->setChecked(store_.RegResult == "" || store_.RegResult == "1");
-
-    store_.ReadRegValue(RegRoot::CurrentUser, kSettings, std::string(schema::kTipNrRead));
-    const RegValue& stored = store_.RegResult;
-    // The number 0 counts as empty, as a missing value does.
-    if (stored == "" || (stored.isNumber() && stored.toNumber() == 0))
-        CurrentTip = 1;
-    else
-        CurrentTip = tipNumber(stored).value_or(1);
+    chkTip->setChecked(settings_.showTips());
+    CurrentTip = settings_.nextTip();
 
     ShowTip();
 }
@@ -191,12 +156,7 @@ void frmTip::SaveTipSettings()
 {
     if (CurrentTip >= 4)
         CurrentTip = 0;
-    store_.OpenRegKey(kSettings, RegRoot::CurrentUser);
-    store_.WriteRegValue(kSettings, std::string(schema::kTipNrWrite), RegValue(std::int32_t{CurrentTip + 1}),
-                         RegType::Dword);
-    store_.OpenRegKey(kSettings, RegRoot::CurrentUser);
-    store_.WriteRegValue(kSettings, std::string(schema::kTip), RegValue(chkTip->isChecked() ? "1" : "0"),
-                         RegType::Sz);
+    settings_.saveTipSettings(std::int32_t{CurrentTip + 1}, chkTip->isChecked());
 }
 
 void frmTip::cmdOK_Click()
@@ -230,7 +190,7 @@ void frmTip::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-frmTip* showTipOfTheDay(Global& store)
+frmTip* showTipOfTheDay(Settings& settings)
 {
     // A closed dialog may still wait for its deletion; it is hidden by then and does not count as open.
     const QWidgetList windows = QApplication::topLevelWidgets();
@@ -242,7 +202,7 @@ frmTip* showTipOfTheDay(Global& store)
             return open;
         }
     }
-    auto* tip = new frmTip(store);
+    auto* tip = new frmTip(settings);
     tip->show();
     return tip;
 }

@@ -12,7 +12,7 @@ class QPushButton;
 
 namespace quorrin {
 
-class Global;
+class Settings;
 
 // The tip-of-the-day dialog: modeless, without an owner, destroyed when it closes so that the next showing
 // reads the store afresh. It remembers the next tip ("TipNr") and its check box ("Tip") in the settings
@@ -22,7 +22,7 @@ class frmTip : public QDialog, public ProgramClosable
     Q_OBJECT
 
 public:
-    explicit frmTip(Global& store);
+    explicit frmTip(Settings& settings);
 
     // The main window's close at exit: the dialog goes without saving.
     void unloadByProgram() override;
@@ -55,11 +55,11 @@ private:
     // Closes the dialog as program code does, without saving.
     void unload();
 
-    Global& store_;
+    Settings& settings_;
     bool unloadingByCode_ = false;
 };
 
 // Shows the dialog, or brings the open one to the front without loading it again.
-frmTip* showTipOfTheDay(Global& store);
+frmTip* showTipOfTheDay(Settings& settings);
 
 } // namespace quorrin

@@ -2,6 +2,7 @@
 #include "platform/FileSystem.h"
 #include "settings/DefaultRegistryBackend.h"
 #include "settings/Global.h"
+#include "settings/Settings.h"
 #include "ui/qt/Program.h"
 #include "ui/qt/QtDialogs.h"
 #include "ui/qt/QtShell.h"
@@ -15,12 +16,13 @@ int main(int argc, char* argv[])
 
     const std::unique_ptr<quorrin::RegistryBackend> registry = quorrin::createDefaultRegistryBackend();
     quorrin::Global store(*registry);
+    quorrin::Settings settings(store);
     quorrin::QtDialogs dialogs;
     quorrin::QtShell shell;
     const std::unique_ptr<quorrin::FileSystem> files = quorrin::createLocalFileSystem();
     const std::unique_ptr<quorrin::FileSearch> search = quorrin::createFileSearch();
     // Debuglog.txt and Crashed.txt live in the folder the program was started in: named without a folder.
-    const quorrin::Services services{store, dialogs, shell, *files, *search, std::string()};
+    const quorrin::Services services{settings, dialogs, shell, *files, *search, std::string()};
 
     quorrin::Program program(services);
     program.start();

@@ -1,4 +1,5 @@
 #include "settings/Global.h"
+#include "settings/Settings.h"
 #include "settings/Schema.h"
 #include "support/MemoryRegistryBackend.h"
 #include "ui/qt/frmTip.h"
@@ -24,6 +25,7 @@ struct FrmTipTest : ::testing::Test
 {
     MemoryRegistryBackend backend;
     Global store{backend};
+    Settings settings{store};
 
     ~FrmTipTest() override
     {
@@ -35,20 +37,18 @@ struct FrmTipTest : ::testing::Test
     static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
     RegValue stored(const std::string& name)
     {
-        store.ReadRegValue(RegRoot::CurrentUser, kKey, name);
-        return store.RegResult;
+        return store.ReadRegValue(RegRoot::CurrentUser, kKey, name);
     }
     frmTip* openWith(const std::string& name, const RegValue& value)
     {
-        store.OpenRegKey(kKey, RegRoot::CurrentUser);
-        store.WriteRegValue(kKey, name, value, value.isNumber() ? RegType::Dword : RegType::Sz);
-        return showTipOfTheDay(store);
+        store.writeValue(RegRoot::CurrentUser, kKey, name, value, value.isNumber() ? RegType::Dword : RegType::Sz);
+        return showTipOfTheDay(settings);
     }
 };
 
 TEST_F(FrmTipTest, FirstRunShowsWelcomeCheckedAndNextCyclesThroughTheFourTips)
 {
-    frmTip* tip = showTipOfTheDay(store);
+    frmTip* tip = showTipOfTheDay(settings);
     EXPECT_TRUE(tip->chkTip->isChecked());
     EXPECT_EQ(tip->txtTitle->text(), kTip1);
     EXPECT_EQ(tip->txtTip->text(), "");
@@ -102,7 +102,7 @@ TEST_F(FrmTipTest, UncheckedBoxIsRestoredAndAShowRequestWhileOpenKeepsTheTip)
     frmTip* tip = openWith("Tip", "0");
     EXPECT_FALSE(tip->chkTip->isChecked());
     tip->cmdNextTip->click();
-    EXPECT_EQ(showTipOfTheDay(store), tip);
+    EXPECT_EQ(showTipOfTheDay(settings), tip);
     EXPECT_EQ(tip->txtTitle->text(), "Tip 2. Safe and quick Tranfering");
     const QWidgetList windows = QApplication::topLevelWidgets();
     EXPECT_EQ(
