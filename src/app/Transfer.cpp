@@ -9,12 +9,11 @@
 #include "base/Paths.h"
 #include "base/RuntimeError.h"
 #include "friends/FriendsListFormat.h"
+#include "friends/TransferLines.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
 
 #include <exception>
-#include <string_view>
-#include <unordered_set>
 
 namespace quorrin {
 
@@ -119,29 +118,12 @@ Transfer::Outcome Transfer::testTargetFile(const std::string& targetPath)
     return Outcome::GoOn;
 }
 
-void Transfer::appendToTransferList(std::string line)
-{
-    // The working list holds at most as many lines as any list of the program.
-    if (state_.TransferList.size() >= kMaxFriendsEntries)
-        throw RuntimeError(ErrorNumber::Overflow);
-    state_.TransferList.push_back(std::move(line));
-}
-
 void Transfer::fillTransferList()
 {
     log("Gonna Add Items to TransferList");
-    state_.TransferList.clear();
-    appendToTransferList(std::string(kFriendsTag));
-    log("Added [Friends] Tag");
-
-    // Equal means byte for byte; a hash set keeps choosing linear at any list size.
-    const auto& target = state_.TargetListZoneNames.entries;
-    const std::unordered_set<std::string_view> targetNames(target.begin(), target.end());
     const auto& source = state_.SourceListZoneNames;
-    for (std::size_t i = 0; i < source.entries.size(); ++i) {
-        if (source.checked[i] && !targetNames.contains(source.entries[i]))
-            appendToTransferList(source.entries[i]);
-    }
+    TransferLines(state_.TransferList)
+        .addChosen(source.entries, source.checked, state_.TargetListZoneNames.entries, state_.DebugList);
 }
 
 void Transfer::writeTarget(const std::string& targetPath)
@@ -166,41 +148,14 @@ void Transfer::writeTarget(const std::string& targetPath)
     state_.Label5Caption = std::to_string(state_.TotalNameMoves);
     view_.stateChanged(MainPart::Counters);
 
-    for (const auto& entry : state_.TargetListZoneNames.entries)
-        appendToTransferList(entry);
-    appendToTransferList({});
-    log("Whitespace added");
-    appendToTransferList(std::string(kWatchersAllowedTag));
-    log("[#Watchers Allowed] Tag Added");
-    appendToTransferList({});
-    log("Whitespace added");
-    appendToTransferList(std::string(kWatchersNotAllowedTag));
-    log("[#Watchers Not Allowed] Tag Added");
-
-    log("Backing up Target File");
-    files_.copyFile(targetPath, targetPath + "Backup");
-    log("Succes !");
-
-    // Rewritten in place, only now that the backup is whole.
-    log("Opening Target File");
-    {
-        const auto out = files_.openForWriting(targetPath);
-        for (const auto& line : state_.TransferList) {
-            out->write(line.data(), static_cast<std::streamsize>(line.size()));
-            out->write("\r\n", 2);
-            if (!*out)
-                throw RuntimeError(ErrorNumber::DeviceIoError);
-        }
-        out->flush();
-        if (!*out)
-            throw RuntimeError(ErrorNumber::DeviceIoError);
-    }
+    TransferLines(state_.TransferList).addTargetAndTags(state_.TargetListZoneNames.entries, state_.DebugList);
+    writeWithBackup(files_, targetPath, state_.TransferList, state_.DebugList);
 
     dialogs_.showMessage(
         {"Transfer Complete. FriendsList Updated", "Done", MessageIcon::Information, MessageButtons::Ok});
     state_.TargetListZoneNames.clear();
     view_.stateChanged(MainPart::TargetListZoneNames);
-    reader_.ReadFriendsList(targetName, "TargetList");
+    reader_.ReadFriendsList(targetName, Side::Target);
     log("Mission Completed, Returning to Base");
     state_.Label3Caption = std::to_string(state_.TotalTransfers);
     view_.stateChanged(MainPart::Counters);

@@ -34,7 +34,6 @@ private:
     Outcome testTargetFile(const std::string& targetPath);
     void fillTransferList();
     void writeTarget(const std::string& targetPath);
-    void appendToTransferList(std::string line);
     void log(std::string entry);
 
     MainState& state_;

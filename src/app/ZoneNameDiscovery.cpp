@@ -3,9 +3,8 @@
 #include "app/ErrorReporter.h"
 #include "app/MainState.h"
 #include "app/MainView.h"
-#include "base/Paths.h"
 #include "base/RuntimeError.h"
-#include "friends/StripNulls.h"
+#include "friends/ZoneNameListing.h"
 #include "platform/FileSearch.h"
 
 #include <exception>
@@ -32,10 +31,7 @@ void ZoneNameDiscovery::runStep(Step&& step)
 
 void ZoneNameDiscovery::FindFilesAPI(std::string folder)
 {
-    runStep([&] {
-        if (folder.empty() || folder.back() != kPathSeparator)
-            folder += kPathSeparator;
-    });
+    runStep([&] { folder = withTrailingSeparator(std::move(folder)); });
     runStep([&] { state_.DebugList.add("Starting to Search For Zone Names"); });
 
     FindData data{};
@@ -46,13 +42,12 @@ void ZoneNameDiscovery::FindFilesAPI(std::string folder)
 
     bool more = true;
     while (more) {
-        std::string name(data.cFileName, sizeof data.cFileName);
-        StripNulls(name);
-        if (name != "." && name != "..") {
-            // A failed query reads as the failure value, whose directory bit is set: such an entry is listed.
+        const std::string name = entryName(data);
+        if (!isDotEntry(name)) {
+            // A failed query leaves the failure value, which counts as a folder.
             std::uint32_t attributes = kInvalidFileAttributes;
             runStep([&] { attributes = search_.getFileAttributes(folder + name); });
-            if ((attributes & kFileAttributeDirectory) != 0) {
+            if (isFolder(attributes)) {
                 // The view is told at once: an error box shown later runs the event loop, which repaints.
                 runStep([&] {
                     state_.SourceList.items.push_back(name);

@@ -38,7 +38,7 @@ TEST(AnsiPaths, ZoneNamesAndWorkingFoldersBeyondAsciiWork)
     test::FakeMainView view;
     const auto files = createLocalFileSystem();
     state.ZonePath = root.str();
-    FriendsReader(state, view, *files).ReadFriendsList(zoneName, "TargetList");
+    FriendsReader(state, view, *files).ReadFriendsList(zoneName, Side::Target);
     EXPECT_FALSE(state.TargetListZoneNames.lastReadFailed);
     EXPECT_EQ(state.TargetListZoneNames.entries, std::vector<std::string>{"Ann"});
 

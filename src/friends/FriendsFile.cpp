@@ -1,0 +1,87 @@
+#include "friends/FriendsFile.h"
+
+#include "base/Int16.h"
+#include "base/LogSink.h"
+#include "friends/FriendsListFormat.h"
+#include "friends/LineReader.h"
+#include "platform/FileSystem.h"
+
+#include <algorithm>
+#include <array>
+#include <istream>
+#include <memory>
+#include <string_view>
+
+namespace quorrin {
+
+namespace {
+
+struct KnownLine
+{
+    std::string_view line;
+    std::string_view logLine;
+};
+
+// Lines that are no friend entry, matched whole and case-sensitively.
+constexpr std::array kKnownLines{
+    KnownLine{"", "Found White Space"},
+    KnownLine{kFriendsTag, "Found [Friends] Tag"},
+    KnownLine{kWatchersAllowedTag, "Found [#Watchers Allowed] Tag "},
+    KnownLine{kWatchersNotAllowedTag, "Found [#Watchers Not Allowed] Tag"},
+};
+
+const KnownLine* findKnownLine(std::string_view line)
+{
+    const auto found = std::find_if(kKnownLines.begin(), kKnownLines.end(),
+                                    [&](const KnownLine& known) { return known.line == line; });
+    return found == kKnownLines.end() ? nullptr : &*found;
+}
+
+} // namespace
+
+bool readFriendsFile(FileSystem& files, const std::string& path, LogSink& log,
+                     std::vector<std::string>& entries)
+{
+    std::unique_ptr<std::istream> file;
+    try {
+        log.add("Scanning for Friends @ " + path);
+        log.add("Opening Friends List");
+        file = files.openForReading(path);
+        log.add("Succes !");
+        log.add("Starting to Read Friends List");
+
+        std::int16_t count = 0;
+        LineReader reader(*file);
+        std::string line;
+        while (reader.readLine(line)) {
+            if (const KnownLine* known = findKnownLine(line)) {
+                log.add(std::string(known->logLine));
+                continue;
+            }
+            count = addInt16(count, 1); // the 32,768th entry raises Overflow before it is added
+            entries.push_back(line);
+        }
+        log.add("Found EOF");
+        log.add("Done Reading");
+        log.add("Found :" + std::to_string(count) + " Friends");
+        log.add("Closing Friends List");
+        return true;
+    } catch (...) {
+        // Whatever went wrong, the read ends with the notice lines; nothing of it reaches the caller.
+        file.reset();
+        markDamaged(log, entries);
+        return false;
+    }
+}
+
+void markDamaged(LogSink& log, std::vector<std::string>& entries)
+{
+    try {
+        log.add("Possible Damaged File Found");
+        for (const char* notice : {"Friends.txt is damaged", "This will be repaired", "Automatically"})
+            entries.emplace_back(notice);
+    } catch (...) {
+    }
+}
+
+} // namespace quorrin

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace quorrin {
+
+class FileSystem;
+class LogSink;
+
+// The lines a transfer writes to the target's Friends.txt, built in two steps around the user's consent:
+// first the [Friends] tag and the chosen source entries, then the target's own entries and the closing tags.
+// The list holds at most as many lines as any list of the program: one more raises RuntimeError Overflow.
+class TransferLines
+{
+public:
+    explicit TransferLines(std::vector<std::string>& lines) : lines_(lines) {}
+
+    // Clears the list, then adds the [Friends] tag and every checked source entry that differs, byte for
+    // byte, from each target entry, in source order. Source entries are not compared with each other.
+    void addChosen(const std::vector<std::string>& source, const std::vector<bool>& checked,
+                   const std::vector<std::string>& target, LogSink& log);
+    // The target's entries, then a blank line, [#Watchers Allowed], a blank line, [#Watchers Not Allowed].
+    void addTargetAndTags(const std::vector<std::string>& target, LogSink& log);
+
+    void append(std::string line);
+
+private:
+    std::vector<std::string>& lines_;
+};
+
+// Copies the target file to its backup (the name with "Backup" added), then rewrites the target in place with
+// `lines`, each ended by CR LF. Raises when the copy or a write fails; the backup is whole before the target
+// is touched.
+void writeWithBackup(FileSystem& files, const std::string& targetPath, const std::vector<std::string>& lines,
+                     LogSink& log);
+
+} // namespace quorrin
