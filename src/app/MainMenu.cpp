@@ -30,6 +30,39 @@ MainMenu::MainMenu(MainState& state, MainView& view, Shell& shell, Dialogs& dial
     : state_(state), view_(view), shell_(shell), dialogs_(dialogs)
 {}
 
+bool MainMenu::run(Command command)
+{
+    switch (command) {
+    case Command::NormalMode:
+        mnuNormal_Click();
+        return true;
+    case Command::DeveloperMode:
+        mnuDeveloper_Click();
+        return true;
+    case Command::LinkVarlow:
+        mnuLinksVarlow_Click();
+        return true;
+    case Command::Mail:
+        mnuMail_Click();
+        return true;
+    case Command::LinkKestrel:
+        mnuLinkKestrel_Click();
+        return true;
+    case Command::LinkZone:
+        mnuLinkZone_Click();
+        return true;
+    case Command::HelpContents:
+        mnuHelpContents_Click();
+        return true;
+    case Command::None:
+    case Command::FileExit:
+    case Command::TipOfTheDay:
+    case Command::HelpAbout:
+        return false;
+    }
+    return false;
+}
+
 void MainMenu::mnuDeveloper_Click()
 {
     if (state_.mnuDeveloperChecked)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Command.h"
 #include "app/MainState.h"
 #include "app/MainView.h"
 
@@ -13,6 +14,10 @@ class MainMenu
 {
 public:
     MainMenu(MainState& state, MainView& view, Shell& shell, Dialogs& dialogs);
+
+    // Runs the handler of `command`. The window's own items (exit, tip, about) open or close windows and are
+    // the front end's to run: this returns false for them and does nothing.
+    bool run(Command command);
 
     // The mode switch. Choosing the mode that is already checked does nothing at all; an effective switch
     // puts the window back to that mode's fixed position and size.
