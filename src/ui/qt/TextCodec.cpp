@@ -41,4 +41,9 @@ QString decodeLocal(const std::string& bytes)
     return QString::fromLocal8Bit(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
+QString layoutText(std::string_view text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 } // namespace quorrin::ui

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <string>
+#include <string_view>
 
 namespace quorrin::ui {
 
@@ -13,5 +14,8 @@ QString decodeFriendEntry(const std::string& bytes);
 
 // Zone Names, paths and log lines: the file system's encoding.
 QString decodeLocal(const std::string& bytes);
+
+// The program's own texts: captions, tooltips and names from the layout tables, all plain ASCII.
+QString layoutText(std::string_view text);
 
 } // namespace quorrin::ui

@@ -2,25 +2,25 @@
 
 #include "ui/qt/FrameGeometry.h"
 #include "ui/qt/FriendsListModel.h"
+#include "ui/qt/LayoutBuilder.h"
+#include "ui/qt/LayoutStyle.h"
 #include "ui/qt/LogListModel.h"
+#include "ui/qt/MainStatusBar.h"
 #include "ui/qt/MousePointer.h"
 #include "ui/qt/ProgramClosable.h"
 #include "ui/qt/TextCodec.h"
 #include "ui/qt/Twips.h"
+#include "ui/WindowLayouts.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDateTime>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QListWidget>
-#include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QStatusBar>
 #include <QTimer>
 
 // Resources of a static library are only linked when something asks for them.
@@ -33,111 +33,7 @@ namespace quorrin {
 
 namespace {
 
-const QColor kBackground(104, 104, 104);
-const QColor kForeground(230, 230, 230);
-
-QFont verdana(bool bold = false)
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
-    font.setPointSizeF(8.25);
-    font.setBold(bold);
-    return font;
-}
-
-QFont msSansSerif()
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    font.setPointSizeF(8.25);
-    return font;
-}
-
-// The window's own greys, for the labels, the combo boxes and the friends lists.
-void paintGrey(QWidget* widget)
-{
-    QPalette palette = widget->palette();
-    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
-        palette.setColor(role, kBackground);
-    for (QPalette::ColorRole role :
-         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::PlaceholderText})
-        palette.setColor(role, kForeground);
-    widget->setPalette(palette);
-}
-
-// The platform's colours, marked as the widget's own so that the grey of the window does not reach it.
-void keepDefaultColours(QWidget* widget)
-{
-    QPalette palette = QApplication::palette();
-    for (int group = 0; group < QPalette::NColorGroups; ++group) {
-        for (int role = 0; role < QPalette::NColorRoles; ++role) {
-            const auto g = static_cast<QPalette::ColorGroup>(group);
-            const auto r = static_cast<QPalette::ColorRole>(role);
-            palette.setBrush(g, r, palette.brush(g, r));
-        }
-    }
-    widget->setPalette(palette);
-}
-
-QLabel* label(QWidget* parent, const char* name, const QRect& twips, const QString& text,
-              const QString& toolTip = {})
-{
-    auto* widget = ui::placeControl<QLabel>(parent, QLatin1String(name), twips);
-    widget->setText(text);
-    widget->setToolTip(toolTip);
-    widget->setTextFormat(Qt::PlainText);
-    widget->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    widget->setAutoFillBackground(true); // labels are opaque and cover what lies under them
-    paintGrey(widget);
-    return widget;
-}
-
-class WheelOnlyWithFocus : public QObject
-{
-public:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        auto* widget = qobject_cast<QWidget*>(watched);
-        return event->type() == QEvent::Wheel && widget && !widget->hasFocus();
-    }
-};
-
-QObject& wheelOnlyWithFocus()
-{
-    static WheelOnlyWithFocus filter;
-    return filter;
-}
-
-QComboBox* zoneNameBox(QWidget* parent, const char* name, int left, const QString& toolTip)
-{
-    auto* box = ui::placeControl<QComboBox>(parent, QLatin1String(name), {left, 2400, 2535, 315});
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
-    // Typed text starts nothing: an editable QComboBox would complete it and, when typing ends on an item's
-    // text, select that item and report it as activated, as if the user had picked it.
-    box->setCompleter(nullptr);
-    QObject::disconnect(box->lineEdit(), &QLineEdit::editingFinished, box, nullptr);
-    box->setToolTip(toolTip);
-    // The wheel picks a name only in the box that has the keyboard focus, never in one the pointer passes.
-    box->setFocusPolicy(Qt::StrongFocus);
-    box->installEventFilter(&wheelOnlyWithFocus());
-    paintGrey(box);
-    return box;
-}
-
-QListView* friendsList(QWidget* parent, const char* name, int left, int height, const QString& toolTip)
-{
-    auto* list = ui::placeControl<QListView>(parent, QLatin1String(name), {left, 3840, 2535, height});
-    list->setToolTip(toolTip);
-    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setUniformItemSizes(true);
-    paintGrey(list);
-    return list;
-}
-
-void renderZoneBox(QComboBox* box, const ZoneNameBox& data, const QString& caption)
+void renderZoneBox(QComboBox* box, const ZoneNameBox& data, std::string_view prompt)
 {
     box->clear();
     for (const std::string& name : data.items)
@@ -146,15 +42,7 @@ void renderZoneBox(QComboBox* box, const ZoneNameBox& data, const QString& capti
     const bool valid = data.selected >= 0 && static_cast<std::size_t>(data.selected) < data.items.size();
     box->setCurrentIndex(valid ? data.selected : -1);
     if (!valid)
-        box->setEditText(caption);
-}
-
-QLabel* statusPanel(QStatusBar* bar)
-{
-    auto* panel = new QLabel(bar);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setMinimumWidth(ui::twipsToPixels(1440));
-    return panel;
+        box->setEditText(ui::layoutText(prompt));
 }
 
 } // namespace
@@ -167,24 +55,26 @@ frmMain::frmMain(const Services& services, QWidget* parent)
     targetFriends_ = std::make_unique<ui::FriendsListModel>(core_->state.TargetListZoneNames, false);
     debugLog_ = std::make_unique<ui::LogListModel>(core_->state.DebugList);
 
-    setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Quorrin"));
+    const ui::WindowLayout& layout = ui::frmMainLayout();
+    setObjectName(ui::layoutText(layout.name));
+    setWindowTitle(ui::layoutText(layout.caption));
     setWindowIcon(QIcon(QStringLiteral(":/images/icon.png")));
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     client->setAutoFillBackground(true);
-    paintGrey(client);
-    client->setFont(verdana());
+    ui::applyColours(client, layout.colours);
+    client->setFont(ui::layoutFont(layout.font));
     setCentralWidget(client);
 
     buildControls(client);
-    buildStatusBar();
+    sbStatusBar = new ui::MainStatusBar(this);
+    setStatusBar(sbStatusBar);
     buildMenus();
-    orderTabs();
 
     // The client area as laid out lies below the menu bar and holds the status bar.
-    resize(ui::twipsToPixels(8175), ui::twipsToPixels(7710) + menuBar()->sizeHint().height());
+    resize(ui::twipsToPixels(layout.clientWidth),
+           ui::twipsToPixels(layout.clientHeight) + menuBar()->sizeHint().height());
 
     for (MainPart part : {MainPart::SourceList, MainPart::TargetList, MainPart::SourceListZoneNames,
                           MainPart::TargetListZoneNames, MainPart::Counters, MainPart::Mode})
@@ -192,7 +82,7 @@ frmMain::frmMain(const Services& services, QWidget* parent)
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(5000);
+    Timer1->setInterval(ui::kTimer1Interval);
     connect(Timer1, &QTimer::timeout, this, [this] { core_->Timer1_Timer(); });
     Timer1->start();
 
@@ -208,179 +98,62 @@ MainState& frmMain::state()
 
 void frmMain::buildControls(QWidget* client)
 {
-    const QString transfers = QStringLiteral("Number of transfers this program has performed yet");
-    const QString moved = QStringLiteral("Number of Zone Names this program has transfered for you");
-    Label2 = label(client, "Label2", {0, 240, 3735, 255},
-                   QStringLiteral("Total Transfers Done With This program :"), transfers);
-    Label3 = label(client, "Label3", {3600, 240, 1335, 255}, {}, transfers);
-    Label3->setFont(msSansSerif());
-    Label4 = label(client, "Label4", {0, 600, 4335, 255},
-                   QStringLiteral("Total Friends Moved With This program :"), moved);
-    Label5 = label(client, "Label5", {3600, 600, 975, 255}, {}, moved);
-    Label5->setFont(msSansSerif());
+    const ui::BuiltControls controls = ui::buildControls(client, ui::frmMainLayout());
+    Label2 = controls.get<QLabel>("Label2");
+    Label3 = controls.get<QLabel>("Label3");
+    Label4 = controls.get<QLabel>("Label4");
+    Label5 = controls.get<QLabel>("Label5");
+    Picture1 = controls.get<QLabel>("Picture1");
+    for (std::size_t i = 0; i < Label1.size(); ++i)
+        Label1[i] = controls.get<QLabel>("Label1(" + std::to_string(i) + ")");
+    BtnTransfer = controls.get<QPushButton>("BtnTransfer");
+    SourceList = controls.get<QComboBox>("SourceList");
+    TargetList = controls.get<QComboBox>("TargetList");
+    SourceListZoneNames = controls.get<QListView>("SourceListZoneNames");
+    TargetListZoneNames = controls.get<QListView>("TargetListZoneNames");
+    Label6 = controls.get<QLabel>("Label6");
+    DebugList = controls.get<QListView>("DebugList");
+    TransferList = controls.get<QListView>("TransferList");
 
-    Picture1 = ui::placeControl<QLabel>(client, QStringLiteral("Picture1"), {6000, 120, 1875, 1620});
-    Picture1->setPixmap(QPixmap(QStringLiteral(":/images/picture1.png")));
-    Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Picture1->setToolTip(QStringLiteral("Kestrel combat FS Virtual Squad"));
-    Picture1->setFont(msSansSerif());
-    keepDefaultColours(Picture1);
-    Picture1->setAutoFillBackground(true);
+    SourceListZoneNames->setModel(sourceFriends_.get());
+    TargetListZoneNames->setModel(targetFriends_.get());
+    DebugList->setModel(debugLog_.get());
 
-    Label1[0] = label(client, "Label1(0)", {360, 1920, 2535, 255}, QStringLiteral("Source Zone Name"));
-    Label1[1] = label(client, "Label1(1)", {5280, 1920, 2535, 255}, QStringLiteral("Target Zone Name "));
-
-    BtnTransfer =
-        ui::placeControl<QPushButton>(client, QStringLiteral("BtnTransfer"), {3240, 2280, 1695, 495});
-    BtnTransfer->setText(QStringLiteral("Transfer ----->"));
-    BtnTransfer->setToolTip(QStringLiteral("Press this button to start the transfer"));
-    BtnTransfer->setFont(verdana(true));
-    keepDefaultColours(BtnTransfer);
     connect(BtnTransfer, &QPushButton::clicked, this, [this] { core_->BtnTransfer_Click(); });
-
-    SourceList = zoneNameBox(client, "SourceList", 360, QStringLiteral("Select the source Zone Name"));
-    SourceList->lineEdit()->setPlaceholderText(QStringLiteral("Select Source Name"));
     connect(SourceList, &QComboBox::activated, this, &frmMain::SourceList_Click);
     connect(SourceList->lineEdit(), &QLineEdit::textEdited, this,
             [this] { core_->state.SourceList.selected = -1; });
-    TargetList = zoneNameBox(client, "TargetList", 5280, QStringLiteral("Select the target Zone Name"));
-    TargetList->lineEdit()->setPlaceholderText(QStringLiteral("Select Target Name"));
     connect(TargetList, &QComboBox::activated, this, &frmMain::TargetList_Click);
     connect(TargetList->lineEdit(), &QLineEdit::textEdited, this,
             [this] { core_->state.TargetList.selected = -1; });
-
-    Label1[2] = label(client, "Label1(2)", {0, 3480, 3855, 255},
-                      QStringLiteral("Friends Form Selected Source Zone Name "));
-    Label1[3] = label(client, "Label1(3)", {4440, 3480, 4455, 255},
-                      QStringLiteral("Friends  Form Selected Target Zone Name "));
-
-    SourceListZoneNames = friendsList(client, "SourceListZoneNames", 360, 1185,
-                                      QStringLiteral("Friends From Selected Source Zone Name"));
-    SourceListZoneNames->setModel(sourceFriends_.get());
-    TargetListZoneNames = friendsList(client, "TargetListZoneNames", 5280, 1230,
-                                      QStringLiteral("Friends From Selected Target Zone Name"));
-    TargetListZoneNames->setModel(targetFriends_.get());
-
-    Label6 = label(
-        client, "Label6", {120, 5520, 7935, 975},
-        QStringLiteral("You can make your own selection by un-checking everyone you DO NOT want to be copied "
-                       "to the Selected Target Name. Leaving everythin checked will copy all the friends "
-                       "from the selected Source Name to the Selected Target Name (Duplicated names  will "
-                       "be filtered out automatically, so you will not gett double names on your friends "
-                       "lists)"));
-    Label6->setWordWrap(true);
-
-    DebugList = ui::placeControl<QListView>(client, QStringLiteral("DebugList"), {1080, 6480, 5775, 840});
-    DebugList->setToolTip(QStringLiteral("Extended Debug information (EDI)"));
-    DebugList->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    DebugList->setUniformItemSizes(true);
-    keepDefaultColours(DebugList);
-    DebugList->setModel(debugLog_.get());
-
-    // The transfer's working list lives in the core; this box only keeps the control in its place, unseen.
-    TransferList =
-        ui::placeControl<QListWidget>(client, QStringLiteral("TransferList"), {120, 7560, 615, 255});
-    TransferList->setFont(msSansSerif());
-    keepDefaultColours(TransferList);
-    TransferList->hide();
-}
-
-void frmMain::buildStatusBar()
-{
-    sbStatusBar = new QStatusBar(this);
-    sbStatusBar->setObjectName(QStringLiteral("sbStatusBar"));
-    sbStatusBar->setFixedHeight(ui::twipsToPixels(270));
-    sbStatusBar->setFont(verdana());
-    setStatusBar(sbStatusBar);
-
-    statusPanel_ = statusPanel(sbStatusBar);
-    statusPanel_->setText(QStringLiteral("Status"));
-    datePanel_ = statusPanel(sbStatusBar);
-    timePanel_ = statusPanel(sbStatusBar);
-    sbStatusBar->addWidget(statusPanel_, 1);
-    sbStatusBar->addPermanentWidget(datePanel_);
-    sbStatusBar->addPermanentWidget(timePanel_);
-
-    clock_ = new QTimer(this);
-    clock_->setInterval(1000);
-    connect(clock_, &QTimer::timeout, this, &frmMain::updateClock);
-    clock_->start();
-    updateClock();
-}
-
-void frmMain::updateClock()
-{
-    const QDateTime now = QDateTime::currentDateTime();
-    const QLocale locale;
-    datePanel_->setText(locale.toString(now.date(), QLocale::ShortFormat));
-    timePanel_->setText(locale.toString(now.time(), QLocale::ShortFormat));
 }
 
 void frmMain::buildMenus()
 {
-    const auto menu = [this](const char* name, const QString& caption) {
-        QMenu* created = menuBar()->addMenu(caption);
-        created->setObjectName(QLatin1String(name));
-        return created;
-    };
-    const auto item = [](QMenu* parent, const char* name, const QString& caption) {
-        QAction* created = caption.isEmpty() ? parent->addSeparator() : parent->addAction(caption);
-        created->setObjectName(QLatin1String(name));
-        return created;
-    };
-
-    mnuFile = menu("mnuFile", QStringLiteral("&File"));
-    mnuFileExit = item(mnuFile, "mnuFileExit", QStringLiteral("E&xit"));
-    connect(mnuFileExit, &QAction::triggered, this, &QWidget::close);
-
-    mnuOption = menu("mnuOption", QStringLiteral("&Options"));
-    mnuNormal = item(mnuOption, "mnuNormal", QStringLiteral("&Normal Mode"));
-    mnuDeveloper = item(mnuOption, "mnuDeveloper", QStringLiteral("&Developer Mode"));
-    mnuNormal->setCheckable(true);
-    mnuDeveloper->setCheckable(true);
-    onMenuItem(mnuNormal, &MainMenu::mnuNormal_Click);
-    onMenuItem(mnuDeveloper, &MainMenu::mnuDeveloper_Click);
-
-    mnuLinkS = menu("mnuLinkS", QStringLiteral("&Usefull Links"));
-    mnuLinksVarlow = item(mnuLinkS, "mnuLinksVarlow", QStringLiteral("&Varlows Site"));
-    mnuMail = item(mnuLinkS, "mnuMail", QStringLiteral("&Send me a Mail"));
-    mnuDiv2 = item(mnuLinkS, "mnuDiv2", {});
-    mnuLinkKestrel = item(mnuLinkS, "mnuLinkKestrel", QStringLiteral("&Kestrel Squads Homepage"));
-    mnuDiv4 = item(mnuLinkS, "mnuDiv4", {});
-    mnuLinkZone = item(mnuLinkS, "mnuLinkZone", QStringLiteral("Microsoft Internet Gaming Zone"));
-    onMenuItem(mnuLinksVarlow, &MainMenu::mnuLinksVarlow_Click);
-    onMenuItem(mnuMail, &MainMenu::mnuMail_Click);
-    onMenuItem(mnuLinkKestrel, &MainMenu::mnuLinkKestrel_Click);
-    onMenuItem(mnuLinkZone, &MainMenu::mnuLinkZone_Click);
-
-    mnuHelp = menu("mnuHelp", QStringLiteral("&Help"));
-    mnuTip = item(mnuHelp, "mnuTip", QStringLiteral("&Tip of the Day ..."));
-    mnudiv1 = item(mnuHelp, "mnudiv1", {});
-    mnuHelpContents = item(mnuHelp, "mnuHelpContents", QStringLiteral("&Help Topics..."));
-    mnuHelpBar0 = item(mnuHelp, "mnuHelpBar0", {});
-    mnuHelpAbout = item(mnuHelp, "mnuHelpAbout", QStringLiteral("&About"));
-    connect(mnuTip, &QAction::triggered, this, &frmMain::tipRequested);
-    onMenuItem(mnuHelpContents, &MainMenu::mnuHelpContents_Click);
-    connect(mnuHelpAbout, &QAction::triggered, this, &frmMain::aboutRequested);
+    const auto actions =
+        ui::buildMenus(menuBar(), ui::frmMainLayout(), [this](Command command) { run(command); });
+    mnuNormal = actions.value(QStringLiteral("mnuNormal"));
+    mnuDeveloper = actions.value(QStringLiteral("mnuDeveloper"));
 }
 
-void frmMain::onMenuItem(QAction* item, void (MainMenu::*handler)())
+void frmMain::run(Command command)
 {
-    connect(item, &QAction::triggered, this, [this, handler] {
-        (core_->menu().*handler)();
+    switch (command) {
+    case Command::FileExit:
+        close();
+        return;
+    case Command::TipOfTheDay:
+        emit tipRequested();
+        return;
+    case Command::HelpAbout:
+        emit aboutRequested();
+        return;
+    default:
+        core_->menu().run(command);
         // A checkable item has already flipped its own mark; the core's state says what it should show.
         stateChanged(MainPart::Mode);
-    });
-}
-
-// The keyboard focus order; labels and the picture take no focus, and the hidden TransferList is skipped.
-void frmMain::orderTabs()
-{
-    Picture1->setFocusPolicy(Qt::TabFocus);
-    QWidget* const order[] = {BtnTransfer,  DebugList,  SourceListZoneNames, TargetListZoneNames,
-                              TransferList, SourceList, TargetList,          Picture1};
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
+        return;
+    }
 }
 
 void frmMain::SourceList_Click(int index)
@@ -424,10 +197,10 @@ void frmMain::stateChanged(MainPart part)
     const MainState& state = core_->state;
     switch (part) {
     case MainPart::SourceList:
-        renderZoneBox(SourceList, state.SourceList, QStringLiteral("Select Source Name"));
+        renderZoneBox(SourceList, state.SourceList, ui::kSourcePrompt);
         break;
     case MainPart::TargetList:
-        renderZoneBox(TargetList, state.TargetList, QStringLiteral("Select Target Name"));
+        renderZoneBox(TargetList, state.TargetList, ui::kTargetPrompt);
         break;
     case MainPart::SourceListZoneNames:
         sourceFriends_->reload();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Command.h"
 #include "app/MainState.h"
 #include "app/MainView.h"
 #include "app/MainWindowCore.h"
@@ -14,10 +15,8 @@ class QAction;
 class QComboBox;
 class QLabel;
 class QListView;
-class QListWidget;
 class QMenu;
 class QPushButton;
-class QStatusBar;
 class QTimer;
 
 namespace quorrin {
@@ -25,6 +24,7 @@ namespace quorrin {
 namespace ui {
 class FriendsListModel;
 class LogListModel;
+class MainStatusBar;
 } // namespace ui
 
 // The main window: shows the core's MainState and hands the user's actions on. The handlers of other parts of
@@ -69,13 +69,10 @@ protected:
 
 private:
     void buildControls(QWidget* client);
-    void buildStatusBar();
     void buildMenus();
-    void orderTabs();
-    void onMenuItem(QAction* item, void (MainMenu::*handler)());
+    void run(Command command);
     void SourceList_Click(int index);
     void TargetList_Click(int index);
-    void updateClock();
 
     std::unique_ptr<MainWindowCore> core_;
     // Declared after core_, so they let go of the core's lists before it goes.
@@ -101,32 +98,12 @@ private:
     QListView* TargetListZoneNames = nullptr;
     QLabel* Label6 = nullptr;
     QListView* DebugList = nullptr;
-    QListWidget* TransferList = nullptr;
-    QStatusBar* sbStatusBar = nullptr;
-    QLabel* statusPanel_ = nullptr;
-    QLabel* datePanel_ = nullptr;
-    QLabel* timePanel_ = nullptr;
-    QTimer* clock_ = nullptr;
+    QListView* TransferList = nullptr;
+    ui::MainStatusBar* sbStatusBar = nullptr;
     QTimer* Timer1 = nullptr;
 
-    QMenu* mnuFile = nullptr;
-    QAction* mnuFileExit = nullptr;
-    QMenu* mnuOption = nullptr;
     QAction* mnuNormal = nullptr;
     QAction* mnuDeveloper = nullptr;
-    QMenu* mnuLinkS = nullptr;
-    QAction* mnuLinksVarlow = nullptr;
-    QAction* mnuMail = nullptr;
-    QAction* mnuDiv2 = nullptr;
-    QAction* mnuLinkKestrel = nullptr;
-    QAction* mnuDiv4 = nullptr;
-    QAction* mnuLinkZone = nullptr;
-    QMenu* mnuHelp = nullptr;
-    QAction* mnuTip = nullptr;
-    QAction* mnudiv1 = nullptr;
-    QAction* mnuHelpContents = nullptr;
-    QAction* mnuHelpBar0 = nullptr;
-    QAction* mnuHelpAbout = nullptr;
 };
 
 } // namespace quorrin

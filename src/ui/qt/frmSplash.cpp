@@ -2,7 +2,9 @@
 
 #include "base/RuntimeError.h"
 #include "ui/qt/MousePointer.h"
+#include "ui/qt/TextCodec.h"
 #include "ui/qt/Twips.h"
+#include "ui/WindowLayouts.h"
 
 #include <exception>
 #include <QCloseEvent>
@@ -21,9 +23,10 @@ frmSplash::frmSplash(Dialogs& dialogs, std::function<void()> showMainWindow, std
       showTip_(std::move(showTip)),
       errors_(ErrorReporter::Window::Splash, heldLog_, dialogs, [this] { move(-width() * 11 / 10, y()); })
 {
-    setObjectName(QStringLiteral("frmSplash"));
+    const ui::WindowLayout& layout = ui::frmSplashLayout();
+    setObjectName(ui::layoutText(layout.name));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(ui::twipsToPixels(3585), ui::twipsToPixels(2805));
+    setFixedSize(ui::twipsToPixels(layout.clientWidth), ui::twipsToPixels(layout.clientHeight));
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 
@@ -51,7 +54,7 @@ void frmSplash::Form_Load()
         show();
         repaint();
     });
-    loadStep([this] { tmrSplash->setInterval(3000); });
+    loadStep([this] { tmrSplash->setInterval(ui::kSplashInterval); });
     loadStep([this] { tmrSplash->start(); });
 }
 

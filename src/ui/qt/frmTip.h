@@ -1,8 +1,8 @@
 #pragma once
 
 #include "ui/qt/ProgramClosable.h"
+#include "ui/TipOfTheDay.h"
 
-#include <cstdint>
 #include <QDialog>
 
 class QCheckBox;
@@ -17,7 +17,7 @@ class Settings;
 // The tip-of-the-day dialog: modeless, without an owner, destroyed when it closes so that the next showing
 // reads the store afresh. It remembers the next tip ("TipNr") and its check box ("Tip") in the settings
 // store.
-class frmTip : public QDialog, public ProgramClosable
+class frmTip : public QDialog, public ProgramClosable, private ui::TipView
 {
     Q_OBJECT
 
@@ -27,13 +27,7 @@ public:
     // The main window's close at exit: the dialog goes without saving.
     void unloadByProgram() override;
 
-    void cmdNextTip_Click();
     void cmdOK_Click();
-    void ShowTip();
-    void SaveTipSettings();
-
-    // The tip on screen; 1 to 4 are tips, other values (read from the store) show nothing.
-    std::int16_t CurrentTip = 1;
 
     QPushButton* cmdOK = nullptr;
     QLabel* Picture1 = nullptr;
@@ -51,11 +45,13 @@ protected:
 
 private:
     void buildControls();
-    void Form_Load();
+    void showTip(const std::string& title, std::string_view text) override;
+    void setShowAtStartup(bool checked) override;
+    bool showAtStartup() const override;
     // Closes the dialog as program code does, without saving.
     void unload();
 
-    Settings& settings_;
+    ui::TipOfTheDay tip_;
     bool unloadingByCode_ = false;
 };
 

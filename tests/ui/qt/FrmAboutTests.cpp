@@ -1,6 +1,6 @@
 #include "settings/Global.h"
-#include "settings/Settings.h"
 #include "settings/Schema.h"
+#include "settings/Settings.h"
 #include "support/FakeShell.h"
 #include "support/MemoryRegistryBackend.h"
 #include "ui/qt/frmAbout.h"

@@ -1,6 +1,6 @@
 #include "settings/Global.h"
-#include "settings/Settings.h"
 #include "settings/Schema.h"
+#include "settings/Settings.h"
 #include "support/MemoryRegistryBackend.h"
 #include "ui/qt/frmTip.h"
 
@@ -35,13 +35,11 @@ struct FrmTipTest : ::testing::Test
         flushDeletes();
     }
     static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-    RegValue stored(const std::string& name)
-    {
-        return store.ReadRegValue(RegRoot::CurrentUser, kKey, name);
-    }
+    RegValue stored(const std::string& name) { return store.ReadRegValue(RegRoot::CurrentUser, kKey, name); }
     frmTip* openWith(const std::string& name, const RegValue& value)
     {
-        store.writeValue(RegRoot::CurrentUser, kKey, name, value, value.isNumber() ? RegType::Dword : RegType::Sz);
+        store.writeValue(RegRoot::CurrentUser, kKey, name, value,
+                         value.isNumber() ? RegType::Dword : RegType::Sz);
         return showTipOfTheDay(settings);
     }
 };
