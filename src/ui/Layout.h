@@ -32,21 +32,21 @@ enum class FontFace
     Arial,
 };
 
-struct FontSpec
+struct ControlFont
 {
     FontFace face = FontFace::Window;
     double points = 8.25;
     bool bold = false;
 
-    bool operator==(const FontSpec&) const = default;
+    bool operator==(const ControlFont&) const = default;
 };
 
-inline constexpr FontSpec kWindowFont{};
-inline constexpr FontSpec kVerdana{FontFace::Verdana, 8.25, false};
-inline constexpr FontSpec kVerdanaBold{FontFace::Verdana, 8.25, true};
-inline constexpr FontSpec kMsSansSerif{FontFace::MsSansSerif, 8.25, false};
-inline constexpr FontSpec kMsSansSerifBold{FontFace::MsSansSerif, 8.25, true};
-inline constexpr FontSpec kWindowFontBold{FontFace::Window, 8.25, true};
+inline constexpr ControlFont kWindowFont{};
+inline constexpr ControlFont kVerdana{FontFace::Verdana, 8.25, false};
+inline constexpr ControlFont kVerdanaBold{FontFace::Verdana, 8.25, true};
+inline constexpr ControlFont kMsSansSerif{FontFace::MsSansSerif, 8.25, false};
+inline constexpr ControlFont kMsSansSerifBold{FontFace::MsSansSerif, 8.25, true};
+inline constexpr ControlFont kWindowFontBold{FontFace::Window, 8.25, true};
 
 enum class Colours
 {
@@ -81,7 +81,7 @@ struct ControlRow
     int tabIndex = kNoTab; // labels and frames keep their index but never take the focus
     std::string_view caption = {};
     std::string_view toolTip = {};
-    FontSpec font = kWindowFont;
+    ControlFont font = kWindowFont;
     Colours colours = Colours::Window;
     std::string_view parent = {}; // a frame or picture of the same window; empty: the window itself
     bool visible = true;
@@ -135,7 +135,7 @@ struct WindowLayout
     WindowFrame frame = WindowFrame::Dialog;
     int clientWidth = 0; // twips, the client area as laid out
     int clientHeight = 0;
-    FontSpec font = kMsSansSerif;
+    ControlFont font = kMsSansSerif;
     Colours colours = Colours::Platform;
     std::span<const ControlRow> controls;
     std::span<const MenuRow> menu = {};

@@ -15,7 +15,7 @@ constexpr std::string_view kDisclaimer =
     "will run in every environment, on any Windows compatible machine, together with any other application, "
     "without producing errors. Any liability for damage of any sort is hereby denied.";
 
-constexpr FontSpec kArialBold{FontFace::Arial, 11.25, true};
+constexpr ControlFont kArialBold{FontFace::Arial, 11.25, true};
 constexpr TwipsRect kPage{0, 0, 3825, 3735};
 
 // The plain text labels of the pages, one control array with gaps in its indexes.

@@ -66,15 +66,15 @@ void paintWhite(QWidget* widget)
 
 } // namespace
 
-QFont layoutFont(const FontSpec& spec)
+QFont layoutFont(const ControlFont& wanted)
 {
     QFont font;
-    if (spec.face != FontFace::Window) {
-        font.setFamilies(families(spec.face));
-        font.setPointSizeF(spec.points);
+    if (wanted.face != FontFace::Window) {
+        font.setFamilies(families(wanted.face));
+        font.setPointSizeF(wanted.points);
     }
-    if (spec.bold || spec.face != FontFace::Window)
-        font.setBold(spec.bold);
+    if (wanted.bold || wanted.face != FontFace::Window)
+        font.setBold(wanted.bold);
     return font;
 }
 
