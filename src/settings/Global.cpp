@@ -14,6 +14,13 @@ std::int32_t fromLittleEndian(const std::uint8_t* bytes)
     return static_cast<std::int32_t>(value);
 }
 
+// Keys under HKEY_LOCAL_MACHINE belong to other software and are only read: Windows refuses a standard user
+// who asks for all access to them.
+std::uint32_t readAccess(RegRoot root)
+{
+    return root == RegRoot::LocalMachine ? KEY_READ : KEY_ALL_ACCESS;
+}
+
 } // namespace
 
 std::string RegValue::toText() const
@@ -45,7 +52,7 @@ RegValue Global::ReadRegValue(RegRoot root, const std::string& keyPath, const st
 {
     try {
         RegHandle key = kNoRegHandle;
-        const long status = backend_.openKey(root, keyPath, KEY_ALL_ACCESS, key);
+        const long status = backend_.openKey(root, keyPath, readAccess(root), key);
         // A key that failed to open is queried all the same: its handle is no key, so the value reads as
         // empty.
         RegValue value = QueryOpenValue(key, valueName);

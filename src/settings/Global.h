@@ -37,10 +37,10 @@ private:
     std::variant<std::monostate, std::string, std::int32_t> value_;
 };
 
-// The store's operations, with the registry's own protocol: a read opens the key, queries the value and
-// closes the key; a write is OpenRegKey, then WriteRegValue on the key it opened, which closes it again. Each
-// call stands alone: nothing is kept between calls. Nothing here raises or reports an error: what cannot be
-// read reads as empty, and a write that fails is lost.
+// The store's operations, with the registry's own protocol: a read opens the key (for reading only under
+// HKEY_LOCAL_MACHINE), queries the value and closes the key; a write is OpenRegKey, then WriteRegValue on the
+// key it opened, which closes it again. Each call stands alone: nothing is kept between calls. Nothing here
+// raises or reports an error: what cannot be read reads as empty, and a write that fails is lost.
 class Global
 {
 public:

@@ -26,6 +26,7 @@ using RegHandle = std::uintptr_t;
 inline constexpr RegHandle kNoRegHandle = 0;
 
 inline constexpr std::uint32_t KEY_ALL_ACCESS = 0xF003F;
+inline constexpr std::uint32_t KEY_READ = 0x20019;
 
 // Status codes, as the registry functions return them.
 inline constexpr long kRegSuccess = 0;

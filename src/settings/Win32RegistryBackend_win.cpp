@@ -1,6 +1,6 @@
 #include "settings/Win32RegistryBackend.h"
 
-// After the backend's header: <windows.h> defines KEY_ALL_ACCESS as a macro of the same value.
+// After the backend's header: <windows.h> defines KEY_ALL_ACCESS and KEY_READ as macros of the same values.
 #include <windows.h>
 
 namespace quorrin {

@@ -1,9 +1,14 @@
 #include "settings/Global.h"
 #include "settings/RegistryBackendContract.h"
+#include "settings/Settings.h"
 #include "settings/Win32RegistryBackend.h"
+#include "support/MemoryRegistryBackend.h"
 
 #include <random>
+#include <vector>
 #include <windows.h>
+// After <windows.h>, which it needs.
+#include <sddl.h>
 
 namespace quorrin::test {
 namespace {
@@ -56,6 +61,45 @@ TEST(Win32Registry, machineValuesAreReadInThe32BitView)
     Global global(backend);
     EXPECT_EQ(global.ReadRegValue(RegRoot::LocalMachine, view32.path() + "\\Setup", "Path"), "C:\\Zone");
     EXPECT_TRUE(global.ReadRegValue(RegRoot::LocalMachine, view32.path() + "\\Only64", "Path").isEmpty());
+}
+
+// Gives a key of the 32-bit machine view the access list `accessList`; its owner may always change it.
+void setAccessList(const std::string& keyPath, const char* accessList)
+{
+    HKEY key = nullptr;
+    ASSERT_EQ(::RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0, WRITE_DAC | KEY_WOW64_32KEY, &key),
+              ERROR_SUCCESS);
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    EXPECT_TRUE(::ConvertStringSecurityDescriptorToSecurityDescriptorA(accessList, SDDL_REVISION_1,
+                                                                       &descriptor, nullptr));
+    EXPECT_EQ(::RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, descriptor), ERROR_SUCCESS);
+    ::LocalFree(descriptor);
+    ::RegCloseKey(key);
+}
+
+TEST(Win32Registry, machineKeysAreOpenedForReadingOnly)
+{
+    const ScratchKey view32(HKEY_LOCAL_MACHINE, KEY_WOW64_32KEY);
+    if (!view32.software)
+        GTEST_SKIP()
+            << "HKEY_LOCAL_MACHINE\\Software is not writable here; Wine and administrators can write it";
+    const std::string setup = view32.path() + "\\Setup";
+    view32.put("\\Setup", "Path", REG_SZ, "C:\\Zone", 8);
+    // Everyone may read the key and do nothing more, as a standard user with the Zone client's key.
+    setAccessList(setup, "D:P(A;;KR;;;WD)");
+    Win32RegistryBackend registry;
+    Global global(registry);
+    const RegValue read = Settings(global).read({RegRoot::LocalMachine, setup, "Path", RegType::Sz});
+    setAccessList(setup, "D:P(A;;KA;;;WD)"); // so that the scratch key can be removed
+    EXPECT_EQ(read, RegValue("C:\\Zone"));
+
+    MemoryRegistryBackend memory;
+    Global recorded(memory);
+    const Settings settings(recorded);
+    settings.read(schema::kZoneClientPath);
+    settings.read(schema::kSystemInfoPath);
+    settings.read(schema::kMode);
+    EXPECT_EQ(memory.openAccess(), (std::vector<std::uint32_t>{KEY_READ, KEY_READ, KEY_ALL_ACCESS}));
 }
 
 TEST(Win32Registry, valuesAreTheRegistrysOwnWhateverTheLetterCase)

@@ -2,8 +2,10 @@
 
 namespace quorrin {
 
-long MemoryRegistryBackend::openKey(RegRoot root, const std::string& keyPath, std::uint32_t, RegHandle& key)
+long MemoryRegistryBackend::openKey(RegRoot root, const std::string& keyPath, std::uint32_t access,
+                                    RegHandle& key)
 {
+    openAccess_.push_back(access);
     std::string name = fullKeyName(root, keyPath);
     if (!keys_.keyExists(name)) {
         key = kNoRegHandle;

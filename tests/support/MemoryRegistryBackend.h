@@ -35,6 +35,8 @@ public:
     const std::vector<std::string>& writes() const { return writes_; }
     // Handles opened and not closed yet.
     int openHandles() const { return openCount_; }
+    // The access each openKey asked for, in order.
+    const std::vector<std::uint32_t>& openAccess() const { return openAccess_; }
 
     const RegKeyList& keys() const { return keys_; }
 
@@ -42,6 +44,7 @@ private:
     RegKeyList keys_;
     RegHandleTable handles_;
     std::vector<std::string> writes_;
+    std::vector<std::uint32_t> openAccess_;
     int openCount_ = 0;
 };
 
