@@ -1,0 +1,56 @@
+#include "ui/win32/Program.h"
+
+#include "ui/win32/frmAbout.h"
+#include "ui/win32/frmMain.h"
+#include "ui/win32/frmSplash.h"
+#include "ui/win32/frmTip.h"
+#include "ui/win32/Win32Dialogs.h"
+
+namespace quorrin::win32 {
+
+Program::Program(const Services& services, Win32Dialogs& dialogs) : services_(services), dialogs_(dialogs) {}
+
+Program::~Program() = default;
+
+void Program::start()
+{
+    splash_ = std::make_unique<frmSplash>(
+        services_.dialogs, [this] { showMainWindow(); }, [this] { showTip(); });
+    splash_->Form_Load();
+}
+
+void Program::showMainWindow()
+{
+    main_ = std::make_unique<frmMain>(services_);
+    frmMain& window = *main_;
+    window.endsMessageLoop = true;
+    window.setSplashWindow(splash_ ? splash_->hwnd() : nullptr);
+    dialogs_.setMainWindow(window.hwnd());
+    // Errors the splash window reported before the main window existed open its log.
+    if (splash_) {
+        for (const std::string& entry : splash_->heldLog().entries())
+            window.state().DebugList.add(entry);
+    }
+    window.onTipRequested = [this] { showTip(); };
+    window.onAboutRequested = [this] { showAboutBox(services_.settings, services_.shell, main_->hwnd()); };
+    window.onClosing = [](CloseReason) {
+        // The tip dialog goes without saving; an open about box ends with its owner.
+        closeTipOfTheDay();
+    };
+
+    window.Form_Load();
+    // Closed while it loaded (the session ended): nothing is shown, and the program ends.
+    if (!window.isUnloaded()) {
+        ShowWindow(window.hwnd(), SW_SHOWNORMAL);
+        UpdateWindow(window.hwnd());
+    }
+}
+
+void Program::showTip()
+{
+    if (main_ && main_->isUnloaded())
+        return;
+    showTipOfTheDay(services_.settings);
+}
+
+} // namespace quorrin::win32

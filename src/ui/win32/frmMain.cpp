@@ -1,0 +1,453 @@
+#include "ui/win32/frmMain.h"
+
+#include "ui/win32/MessageLoop.h"
+#include "ui/win32/resource.h"
+#include "ui/win32/Win32Menu.h"
+#include "ui/win32/Win32Text.h"
+#include "ui/WindowLayouts.h"
+
+#include <commctrl.h>
+
+namespace quorrin::win32 {
+
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"QuorrinMain";
+constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+
+bool busy = false;
+
+BOOL CALLBACK closeMessageBox(HWND window, LPARAM)
+{
+    wchar_t name[16] = {};
+    GetClassNameW(window, name, 16);
+    // The system's message boxes and pickers are dialogs of this class; a close answers them with Cancel.
+    if (std::wstring_view(name) == L"#32770" && IsWindowVisible(window))
+        PostMessageW(window, WM_CLOSE, 0, 0);
+    return TRUE;
+}
+
+} // namespace
+
+void setBusyPointer(bool on)
+{
+    busy = on;
+    POINT point;
+    GetCursorPos(&point);
+    SetCursor(LoadCursorW(nullptr, on ? IDC_WAIT : IDC_ARROW));
+    // The pointer shape is asked for again when the pointer next moves; this sets it without a move.
+    SetCursorPos(point.x, point.y);
+}
+
+bool busyPointer()
+{
+    return busy;
+}
+
+frmMain::frmMain(const Services& services)
+    : core_(std::make_unique<MainWindowCore>(services, *this)),
+      sourceFriends_(core_->state.SourceListZoneNames, true),
+      targetFriends_(core_->state.TargetListZoneNames, false)
+{
+    create();
+}
+
+frmMain::~frmMain()
+{
+    core_->state.DebugList.setAppendListener({});
+    if (hwnd_ && IsWindow(hwnd_)) {
+        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+        DestroyWindow(hwnd_);
+    }
+}
+
+void frmMain::create()
+{
+    static const bool registered = [] {
+        WNDCLASSEXW windowClass{};
+        windowClass.cbSize = sizeof(windowClass);
+        windowClass.lpfnWndProc = windowProc;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_QUORRIN));
+        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        windowClass.lpszClassName = kWindowClass;
+        return RegisterClassExW(&windowClass) != 0;
+    }();
+    (void)registered;
+
+    const ui::WindowLayout& layout = ui::frmMainLayout();
+    dpi_ = dpiOf(nullptr);
+    menu_ = buildMenuBar(layout);
+    // The client area as laid out lies below the menu bar and holds the status bar.
+    RECT outer{0, 0, toPixels(layout.clientWidth, dpi_), toPixels(layout.clientHeight, dpi_)};
+    AdjustWindowRectEx(&outer, kWindowStyle, TRUE, 0);
+    hwnd_ = CreateWindowExW(0, kWindowClass, fromAnsi(layout.caption).c_str(), kWindowStyle, CW_USEDEFAULT,
+                            CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top, nullptr, menu_,
+                            GetModuleHandleW(nullptr), this);
+
+    fonts_ = std::make_unique<FontCache>(layout.font, dpi_);
+    colours_.setWindowColours(layout.colours);
+    controls_ = buildControls(hwnd_, layout, dpi_, *fonts_, colours_,
+                              [this](const ui::ControlRow& row, HWND parent, const RECT& pixels, int id) {
+                                  return makeCustomControl(row, parent, pixels, id);
+                              });
+    for (FriendsListView* list : {&sourceFriends_, &targetFriends_})
+        list->setColours(toColorRef(ui::kGreyBackground), toColorRef(ui::kGreyText));
+
+    statusBar_ = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0,
+                                 0, 0, hwnd_, nullptr, GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(statusBar_, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->windowFont()), FALSE);
+    SendMessageW(statusBar_, SB_SETMINHEIGHT, static_cast<WPARAM>(toPixels(ui::kStatusBarHeight, dpi_)), 0);
+    layoutStatusBar();
+    SendMessageW(statusBar_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(fromAnsi(ui::kStatusText).c_str()));
+    SetTimer(hwnd_, kClock, 1000, nullptr);
+    updateClock();
+
+    for (MainPart part : {MainPart::SourceList, MainPart::TargetList, MainPart::SourceListZoneNames,
+                          MainPart::TargetListZoneNames, MainPart::Counters, MainPart::Mode})
+        stateChanged(part);
+    core_->state.DebugList.setAppendListener([this](std::size_t) { syncDebugList(); });
+    setTimer1Enabled(true);
+    addKeyboardWindow(hwnd_);
+    SetFocus(controls_.get("BtnTransfer"));
+}
+
+HWND frmMain::makeCustomControl(const ui::ControlRow& row, HWND parent, const RECT& pixels, int id)
+{
+    if (row.name == "SourceListZoneNames")
+        return sourceFriends_.create(parent, pixels, id);
+    if (row.name == "TargetListZoneNames")
+        return targetFriends_.create(parent, pixels, id);
+    return nullptr;
+}
+
+void frmMain::layoutStatusBar()
+{
+    SendMessageW(statusBar_, WM_SIZE, 0, 0);
+    RECT client;
+    GetClientRect(statusBar_, &client);
+    const int panel = toPixels(ui::kStatusPanelMinWidth, dpi_);
+    const int edges[] = {std::max<int>(client.right - 2 * panel, panel),
+                         std::max<int>(client.right - panel, 2 * panel), -1};
+    SendMessageW(statusBar_, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(edges));
+}
+
+void frmMain::updateClock()
+{
+    wchar_t date[64] = {};
+    wchar_t time[64] = {};
+    GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, date, 64);
+    GetTimeFormatW(LOCALE_USER_DEFAULT, TIME_NOSECONDS, nullptr, nullptr, time, 64);
+    SendMessageW(statusBar_, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(date));
+    SendMessageW(statusBar_, SB_SETTEXTW, 2, reinterpret_cast<LPARAM>(time));
+}
+
+LRESULT CALLBACK frmMain::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto* window = static_cast<frmMain*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        window->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
+    }
+    auto* window = reinterpret_cast<frmMain*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    return window ? window->handle(message, wParam, lParam) : DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+LRESULT frmMain::handle(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_ERASEBKGND: {
+        RECT client;
+        GetClientRect(hwnd_, &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, colours_.windowBrush());
+        return 1;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+        if (HBRUSH brush = colours_.answer(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)))
+            return reinterpret_cast<LRESULT>(brush);
+        break;
+    case WM_COMMAND:
+        onCommand(LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case WM_NOTIFY: {
+        LRESULT result = 0;
+        const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+        if (sourceFriends_.handleNotify(header, result) || targetFriends_.handleNotify(header, result))
+            return result;
+        break;
+    }
+    case WM_TIMER:
+        if (wParam == kTimer1)
+            core_->Timer1_Timer();
+        else if (wParam == kClock)
+            updateClock();
+        return 0;
+    case WM_SIZE:
+        if (statusBar_)
+            layoutStatusBar();
+        return 0;
+    case WM_SETCURSOR:
+        if (busy) {
+            SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+            return TRUE;
+        }
+        break;
+    case WM_SETFOCUS:
+        if (!controls_.all().empty())
+            SetFocus(controls_.get("BtnTransfer"));
+        return 0;
+    case WM_CLOSE:
+        requestClose(CloseReason::User);
+        return 0;
+    case WM_QUERYENDSESSION:
+        return TRUE;
+    case WM_ENDSESSION:
+        if (wParam)
+            requestClose(CloseReason::SessionEnd);
+        return 0;
+    case WM_DESTROY:
+        removeKeyboardWindow(hwnd_);
+        if (endsMessageLoop)
+            PostQuitMessage(0);
+        return 0;
+    default:
+        break;
+    }
+    return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+void frmMain::onCommand(int id, int code)
+{
+    if (const Command command = commandOf(id); command != Command::None && code == 0) {
+        run(command);
+        return;
+    }
+    const ui::ControlRow* row = controls_.rowOf(id);
+    if (!row)
+        return;
+    if (row->name == "BtnTransfer" && code == BN_CLICKED) {
+        core_->BtnTransfer_Click();
+    } else if (row->name == "SourceList" || row->name == "TargetList") {
+        const bool source = row->name == "SourceList";
+        HWND box = controls_.get(row->name);
+        if (code == CBN_SELENDOK) {
+            const int index = static_cast<int>(SendMessageW(box, CB_GETCURSEL, 0, 0));
+            if (index >= 0)
+                source ? core_->SourceList_Click(index) : core_->TargetList_Click(index);
+        } else if (code == CBN_EDITCHANGE) {
+            (source ? core_->state.SourceList : core_->state.TargetList).selected = -1;
+        }
+    }
+}
+
+void frmMain::run(Command command)
+{
+    switch (command) {
+    case Command::FileExit:
+        requestClose(CloseReason::User);
+        return;
+    case Command::TipOfTheDay:
+        if (onTipRequested)
+            onTipRequested();
+        return;
+    case Command::HelpAbout:
+        if (onAboutRequested)
+            onAboutRequested();
+        return;
+    default:
+        core_->menu().run(command);
+        stateChanged(MainPart::Mode);
+        return;
+    }
+}
+
+void frmMain::Form_Load()
+{
+    loading_ = true;
+    core_->Form_Load();
+    loading_ = false;
+    if (closePending_)
+        requestClose(CloseReason::SessionEnd);
+}
+
+void frmMain::requestClose(CloseReason reason)
+{
+    // A close that arrives while the start-up is still running (the session ends while a start-up box or the
+    // folder picker is open) waits for the start-up to end, so the saving comes after everything the start-up
+    // writes; the open box is answered with its close.
+    if (loading_) {
+        closePending_ = true;
+        EnumThreadWindows(GetCurrentThreadId(), closeMessageBox, 0);
+        return;
+    }
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    // Closing is never refused: the saving runs, then every other window of the program goes with this one.
+    core_->Form_QueryUnload();
+    setTimer1Enabled(false);
+    KillTimer(hwnd_, kClock);
+    if (onClosing)
+        onClosing(reason);
+    DestroyWindow(hwnd_);
+}
+
+void frmMain::setTimer1Enabled(bool enabled)
+{
+    // Enabling a running timer leaves its count alone.
+    if (enabled == timer1Running_)
+        return;
+    timer1Running_ = enabled;
+    if (enabled)
+        SetTimer(hwnd_, kTimer1, ui::kTimer1Interval, nullptr);
+    else
+        KillTimer(hwnd_, kTimer1);
+}
+
+void frmMain::setBusyPointer(bool on)
+{
+    win32::setBusyPointer(on);
+}
+
+double frmMain::windowProperty(WindowProperty property) const
+{
+    RECT outer;
+    GetWindowRect(hwnd_, &outer);
+    switch (property) {
+    case WindowProperty::Left:
+        return ui::pixelsToTwips(outer.left, dpi_);
+    case WindowProperty::Top:
+        return ui::pixelsToTwips(outer.top, dpi_);
+    case WindowProperty::Width:
+        return ui::pixelsToTwips(outer.right - outer.left, dpi_);
+    case WindowProperty::Height:
+        return ui::pixelsToTwips(outer.bottom - outer.top, dpi_);
+    }
+    return 0;
+}
+
+void frmMain::setWindowProperty(WindowProperty property, double twips)
+{
+    RECT outer;
+    GetWindowRect(hwnd_, &outer);
+    int x = outer.left;
+    int y = outer.top;
+    int width = outer.right - outer.left;
+    int height = outer.bottom - outer.top;
+    const int pixels = ui::twipsToPixels(twips, dpi_);
+    switch (property) {
+    case WindowProperty::Left:
+        x = pixels;
+        break;
+    case WindowProperty::Top:
+        y = pixels;
+        break;
+    case WindowProperty::Width:
+        width = std::max(pixels, 0);
+        break;
+    case WindowProperty::Height:
+        height = std::max(pixels, 0);
+        break;
+    }
+    SetWindowPos(hwnd_, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void frmMain::renderZoneBox(HWND box, const ZoneNameBox& data, std::string_view prompt)
+{
+    SendMessageW(box, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(box, CB_RESETCONTENT, 0, 0);
+    for (const std::string& name : data.items)
+        SendMessageW(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(fromAnsi(name).c_str()));
+    const bool valid = data.selected >= 0 && static_cast<std::size_t>(data.selected) < data.items.size();
+    SendMessageW(box, CB_SETCURSEL, valid ? static_cast<WPARAM>(data.selected) : static_cast<WPARAM>(-1), 0);
+    if (!valid)
+        SetWindowTextW(box, fromAnsi(prompt).c_str());
+    SendMessageW(box, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(box, nullptr, TRUE);
+}
+
+void frmMain::syncDebugList()
+{
+    HWND list = controls_.get("DebugList");
+    const DiagnosticLog& log = core_->state.DebugList;
+    for (; debugLinesShown_ < log.size(); ++debugLinesShown_)
+        SendMessageW(list, LB_ADDSTRING, 0,
+                     reinterpret_cast<LPARAM>(fromAnsi(log.at(debugLinesShown_)).c_str()));
+}
+
+void frmMain::stateChanged(MainPart part)
+{
+    const MainState& state = core_->state;
+    switch (part) {
+    case MainPart::SourceList:
+        renderZoneBox(controls_.get("SourceList"), state.SourceList, ui::kSourcePrompt);
+        break;
+    case MainPart::TargetList:
+        renderZoneBox(controls_.get("TargetList"), state.TargetList, ui::kTargetPrompt);
+        break;
+    case MainPart::SourceListZoneNames:
+        sourceFriends_.reload();
+        break;
+    case MainPart::TargetListZoneNames:
+        targetFriends_.reload();
+        break;
+    case MainPart::Counters:
+        SetWindowTextW(controls_.get("Label3"), fromAnsi(state.Label3Caption).c_str());
+        SetWindowTextW(controls_.get("Label5"), fromAnsi(state.Label5Caption).c_str());
+        break;
+    case MainPart::Mode:
+        setChecked(menu_, Command::NormalMode, state.mnuNormalChecked);
+        setChecked(menu_, Command::DeveloperMode, state.mnuDeveloperChecked);
+        ShowWindow(controls_.get("DebugList"), state.DebugListVisible ? SW_SHOWNA : SW_HIDE);
+        break;
+    case MainPart::DebugList:
+        syncDebugList();
+        break;
+    }
+}
+
+void frmMain::redraw(MainPart part)
+{
+    const auto now = [](HWND control) {
+        RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    };
+    switch (part) {
+    case MainPart::SourceList:
+        now(controls_.get("SourceList"));
+        break;
+    case MainPart::TargetList:
+        now(controls_.get("TargetList"));
+        break;
+    case MainPart::SourceListZoneNames:
+        now(sourceFriends_.hwnd());
+        break;
+    case MainPart::TargetListZoneNames:
+        now(targetFriends_.hwnd());
+        break;
+    case MainPart::Counters:
+        now(controls_.get("Label3"));
+        now(controls_.get("Label5"));
+        break;
+    case MainPart::Mode:
+    case MainPart::DebugList:
+        now(controls_.get("DebugList"));
+        break;
+    }
+}
+
+void frmMain::moveSplashOutOfView()
+{
+    // Once the splash window is closed there is nothing to move.
+    if (!splash_ || !IsWindow(splash_))
+        return;
+    RECT outer;
+    GetWindowRect(splash_, &outer);
+    const int width = outer.right - outer.left;
+    SetWindowPos(splash_, nullptr, -width * 11 / 10, outer.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+} // namespace quorrin::win32

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "app/MainState.h"
+#include "app/MainView.h"
+#include "app/MainWindowCore.h"
+#include "ui/win32/FriendsListView.h"
+#include "ui/win32/Win32Controls.h"
+#include "ui/win32/Win32Style.h"
+
+#include <functional>
+#include <memory>
+#include <windows.h>
+
+namespace quorrin::win32 {
+
+// Why the main window is asked to close: the user (close box, Exit) or the ending session.
+enum class CloseReason
+{
+    User,
+    SessionEnd,
+};
+
+// The main window: shows the core's MainState, built from the main window's layout table, and hands the
+// user's actions on to the core.
+class frmMain final : public MainView
+{
+public:
+    explicit frmMain(const Services& services);
+    ~frmMain() override;
+    frmMain(const frmMain&) = delete;
+    frmMain& operator=(const frmMain&) = delete;
+
+    HWND hwnd() const { return hwnd_; }
+    const Win32Controls& controls() const { return controls_; }
+    HWND control(std::string_view name) const { return controls_.get(name); }
+    HWND statusBar() const { return statusBar_; }
+    MainState& state() { return core_->state; }
+    MainWindowCore& core() { return *core_; }
+
+    // The window's load: runs the start-up sequence. Called once, before the window is first shown.
+    void Form_Load();
+    bool isUnloaded() const { return unloaded_; }
+
+    // A close request: the same handling whichever way it comes.
+    void requestClose(CloseReason reason);
+
+    void setSplashWindow(HWND splash) { splash_ = splash; }
+    // The menu items that open other windows, and the closing of every other window when this one goes.
+    std::function<void()> onTipRequested;
+    std::function<void()> onAboutRequested;
+    std::function<void(CloseReason)> onClosing;
+    // Whether the message loop ends when the window is gone: the program's window does, a test's does not.
+    bool endsMessageLoop = false;
+
+    void setTimer1Enabled(bool enabled) override;
+    void setBusyPointer(bool busy) override;
+    double windowProperty(WindowProperty property) const override;
+    void setWindowProperty(WindowProperty property, double twips) override;
+    void stateChanged(MainPart part) override;
+    void redraw(MainPart part) override;
+    void moveSplashOutOfView() override;
+
+    static constexpr UINT_PTR kTimer1 = 1;
+    static constexpr UINT_PTR kClock = 2;
+
+private:
+    static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void create();
+    HWND makeCustomControl(const ui::ControlRow& row, HWND parent, const RECT& pixels, int id);
+    void onCommand(int id, int code);
+    void run(Command command);
+    void renderZoneBox(HWND box, const ZoneNameBox& data, std::string_view prompt);
+    void syncDebugList();
+    void layoutStatusBar();
+    void updateClock();
+
+    std::unique_ptr<MainWindowCore> core_;
+    HWND hwnd_ = nullptr;
+    HWND splash_ = nullptr;
+    HMENU menu_ = nullptr;
+    HWND statusBar_ = nullptr;
+    int dpi_ = 96;
+    std::unique_ptr<FontCache> fonts_;
+    ColourTable colours_;
+    Win32Controls controls_;
+    FriendsListView sourceFriends_;
+    FriendsListView targetFriends_;
+    std::size_t debugLinesShown_ = 0;
+    bool timer1Running_ = false;
+    bool loading_ = false;
+    bool closePending_ = false;
+    bool unloaded_ = false;
+};
+
+// The application-wide busy pointer: every window of the program shows it while set.
+void setBusyPointer(bool busy);
+bool busyPointer();
+
+} // namespace quorrin::win32

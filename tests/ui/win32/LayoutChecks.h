@@ -1,0 +1,145 @@
+#pragma once
+
+#include "ui/Layout.h"
+#include "ui/win32/Win32Controls.h"
+#include "ui/win32/Win32Style.h"
+#include "ui/win32/Win32Text.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <commctrl.h>
+#include <gtest/gtest.h>
+#include <set>
+#include <string>
+#include <vector>
+#include <windows.h>
+
+namespace quorrin::test {
+
+using Place = std::array<long, 4>; // left, top, right, bottom in the parent's client area
+
+inline Place placeOf(HWND control)
+{
+    RECT r;
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+inline Place placeOf(const ui::TwipsRect& t, int dpi)
+{
+    const long left = ui::twipsToPixels(t.left, dpi);
+    const long top = ui::twipsToPixels(t.top, dpi);
+    return {left, top, left + ui::twipsToPixels(t.width, dpi), top + ui::twipsToPixels(t.height, dpi)};
+}
+
+inline LOGFONTW fontOf(HWND control)
+{
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font), &font);
+    return font;
+}
+
+// The background and text colours the control's parent gives it to draw with.
+inline std::pair<COLORREF, COLORREF> coloursOf(HWND control)
+{
+    HDC dc = CreateCompatibleDC(nullptr);
+    LOGBRUSH fill{};
+    GetObjectW(reinterpret_cast<HBRUSH>(SendMessageW(GetParent(control), WM_CTLCOLORSTATIC,
+                                                     reinterpret_cast<WPARAM>(dc),
+                                                     reinterpret_cast<LPARAM>(control))),
+               sizeof(fill), &fill);
+    const COLORREF text = GetTextColor(dc);
+    DeleteDC(dc);
+    return {fill.lbColor, text};
+}
+
+// Every row of `layout` against its control in `window`; the rows in `loaded` are placed, shown or written
+// by the window's load, which its own tests check.
+inline void expectBuiltAsLaidOut(HWND window, const win32::Win32Controls& controls,
+                                 const ui::WindowLayout& layout,
+                                 const std::set<std::string_view>& loaded = {})
+{
+    using enum ui::ControlKind;
+    const int dpi = win32::dpiOf(window);
+    for (const ui::ControlRow& row : layout.controls) {
+        SCOPED_TRACE(std::string(row.name));
+        HWND control = controls.get(row.name);
+        wchar_t windowClass[64] = {};
+        GetClassNameW(control, windowClass, 64);
+        const wchar_t* expected = row.kind == Label || row.kind == LinkLabel       ? L"Static"
+                                  : row.kind == PushButton || row.kind == CheckBox ? L"Button"
+                                  : row.kind == TextBox                            ? L"Edit"
+                                  : row.kind == TabStrip                           ? L"SysTabControl32"
+                                  : row.kind == Frame                              ? L"QuorrinFrame"
+                                                                                   : L"QuorrinPicture";
+        EXPECT_EQ(lstrcmpiW(windowClass, expected), 0) << win32::toAnsi(windowClass);
+        EXPECT_EQ(GetParent(control), row.parent.empty() ? window : controls.get(row.parent));
+        const auto style = GetWindowLongPtrW(control, GWL_STYLE);
+        if (row.kind == Label) {
+            EXPECT_EQ(style & SS_TYPEMASK, row.wordWrap ? SS_LEFT : SS_LEFTNOWORDWRAP);
+        }
+        if (!loaded.contains(row.name)) {
+            EXPECT_EQ((style & WS_VISIBLE) != 0, row.visible);
+            EXPECT_EQ(placeOf(control), placeOf(row.rect, dpi));
+            if (!row.caption.empty()) {
+                EXPECT_EQ(win32::windowText(control), win32::fromAnsi(row.caption));
+            }
+        }
+        if (!row.toolTip.empty()) {
+            wchar_t tip[256] = {};
+            TOOLINFOW tool{};
+            tool.cbSize = sizeof(tool);
+            tool.hwnd = window;
+            tool.uId = reinterpret_cast<UINT_PTR>(control);
+            tool.lpszText = tip;
+            SendMessageW(controls.toolTips(), TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&tool));
+            EXPECT_EQ(std::wstring(tip), win32::fromAnsi(row.toolTip));
+        }
+        if (row.kind != Picture && row.kind != Frame) {
+            const ui::ControlFont font =
+                row.font.face == ui::FontFace::Window
+                    ? ui::ControlFont{layout.font.face, layout.font.points, row.font.bold}
+                    : row.font;
+            const LOGFONTW shown = fontOf(control);
+            EXPECT_EQ(std::wstring(shown.lfFaceName), font.face == ui::FontFace::Verdana ? L"Verdana"
+                                                      : font.face == ui::FontFace::Arial
+                                                          ? L"Arial"
+                                                          : L"Microsoft Sans Serif");
+            EXPECT_EQ(shown.lfHeight, -std::lround(font.points * dpi / 72.0));
+            EXPECT_EQ(shown.lfWeight, font.bold ? FW_BOLD : FW_NORMAL);
+            EXPECT_EQ(shown.lfUnderline != 0, row.kind == LinkLabel);
+        }
+        if (row.colours == ui::Colours::White && row.kind != Picture) {
+            EXPECT_EQ(coloursOf(control).first, RGB(255, 255, 255));
+        }
+    }
+}
+
+// Tab goes round the window's own shown controls that take the focus, in the order of their tab indexes. A
+// control inside a picture box keeps its place there, out of the window's round.
+inline void expectTabOrder(HWND window, const win32::Win32Controls& controls, const ui::WindowLayout& layout)
+{
+    std::vector<const ui::ControlRow*> rows;
+    for (const ui::ControlRow& row : layout.controls)
+        if (row.tabIndex != ui::kNoTab && ui::takesFocus(row.kind) && row.parent.empty() &&
+            (GetWindowLongPtrW(controls.get(row.name), GWL_STYLE) & WS_VISIBLE))
+            rows.push_back(&row);
+    std::ranges::sort(rows, {}, &ui::ControlRow::tabIndex);
+    ASSERT_FALSE(rows.empty());
+    std::vector<std::string_view> expected;
+    std::vector<std::string_view> walked;
+    HWND first = controls.get(rows.front()->name);
+    HWND at = first;
+    for (const ui::ControlRow* row : rows) {
+        expected.push_back(row->name);
+        const auto found = std::ranges::find(controls.all(), at, &win32::BuiltControl::hwnd);
+        walked.push_back(found == controls.all().end() ? "?" : found->row->name);
+        at = GetNextDlgTabItem(window, at, FALSE);
+    }
+    EXPECT_EQ(walked, expected) << layout.name;
+    EXPECT_EQ(at, first) << "Tab comes round to the first control again";
+}
+
+} // namespace quorrin::test

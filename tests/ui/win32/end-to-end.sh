@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Starts the real quorrin.exe under Wine on a prepared Zone client (its registry value pointing at a Favorites
+# tree), lets EndToEndDriver.exe pick, transfer and exit through the window's messages, and checks
+# Friends.txt, its backup and the stored settings afterwards.
+# Usage: end-to-end.sh QUORRIN.EXE DRIVER.EXE SCRATCH-FOLDER   (WINEPREFIX: the test prefix, set up already)
+set -euo pipefail
+exe=$1 driver=$2 scratch=$3
+export WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuilder.exe=d
+: "${WINEPREFIX:?the Wine prefix of the tests}"
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+wine_quiet() { timeout 60 wine "$@" </dev/null >/dev/null 2>&1; }
+
+zone=$WINEPREFIX/drive_c/QuorrinEndToEnd
+rm -rf "$zone" "$scratch"
+mkdir -p "$zone/Favorites/Ann" "$zone/Favorites/Bob" "$scratch"
+printf '[Friends]\r\nCy\r\nDee\r\nEve\r\n' > "$zone/Favorites/Ann/Friends.txt"
+printf '[Friends]\r\nCy\r\n' > "$zone/Favorites/Bob/Friends.txt"
+
+# A fresh user: no settings of an earlier run; the Zone client as its installer records it (32-bit view).
+wine_quiet reg delete 'HKCU\Software\Quorrin' /f || true
+wine_quiet reg add 'HKLM\Software\Microsoft\Internet Gaming Zone\Setup' /v Path /d 'C:\QuorrinEndToEnd' /f /reg:32 \
+    || fail "cannot prepare the registry"
+
+cd "$scratch"
+timeout 90 wine "$exe" </dev/null >/dev/null 2>&1 &
+program=$!
+boxes=$(timeout 80 wine "$driver" Ann Bob </dev/null 2>"$scratch/driver.err") || {
+    cat "$scratch/driver.err" >&2
+    kill "$program" 2>/dev/null || true
+    fail "the driver did not get through"
+}
+wait "$program" || fail "quorrin.exe ended with an error"
+
+expected_boxes=$'box: Are you sure you want to add 2 Items (Duplicated items are filtered out) to Bob\'s Zone Friends List ? \r\nbox: Transfer Complete. FriendsList Updated\r'
+[ "$boxes" = "$expected_boxes" ] || fail "boxes were: $boxes"
+
+[ "$(cat "$zone/Favorites/Bob/Friends.txt")" = "$(printf '[Friends]\r\nDee\r\nEve\r\nCy\r\n\r\n[#Watchers Allowed]\r\n\r\n[#Watchers Not Allowed]\r\n')" ] \
+    || fail "Bob's Friends.txt: $(od -c "$zone/Favorites/Bob/Friends.txt" | head)"
+[ "$(cat "$zone/Favorites/Bob/Friends.txtBackup")" = "$(printf '[Friends]\r\nCy\r\n')" ] || fail "no backup of Bob's list"
+[ "$(cat "$zone/Favorites/Ann/Friends.txt")" = "$(printf '[Friends]\r\nCy\r\nDee\r\nEve\r\n')" ] || fail "Ann's list changed"
+
+settings=$(timeout 60 wine reg query 'HKCU\Software\Quorrin\Info' </dev/null 2>/dev/null | tr -d '\r')
+grep -q 'TotalTransfers    REG_SZ    1' <<<"$settings" || fail "TotalTransfers: $settings"
+grep -q 'TotalNameMoves    REG_SZ    2' <<<"$settings" || fail "TotalNameMoves: $settings"
+exit_state=$(timeout 60 wine reg query 'HKCU\Software\Quorrin\Settings' /v CleanExit </dev/null 2>/dev/null | tr -d '\r')
+grep -q 'CleanExit    REG_SZ    True' <<<"$exit_state" || fail "CleanExit: $exit_state"
+grep -q 'Normal Program Exit' "$scratch/Debuglog.txt" || fail "no clean end in Debuglog.txt"
+echo "end-to-end: transfer, backup and settings as expected"
