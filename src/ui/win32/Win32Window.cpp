@@ -35,12 +35,13 @@ void Win32Window::create(const ui::WindowLayout& layout, const WindowOptions& op
         RegisterClassExW(&windowClass);
     }
 
-    const int dpi = dpiOf(nullptr);
+    dpi_ = dpiOf(nullptr);
+    const int dpi = dpi_;
     RECT outer{0, 0, toPixels(layout.clientWidth, dpi), toPixels(layout.clientHeight, dpi)};
-    AdjustWindowRectEx(&outer, options.style, FALSE, options.exStyle);
+    AdjustWindowRectEx(&outer, options.style, options.menu != nullptr, options.exStyle);
     CreateWindowExW(options.exStyle, options.windowClass, fromAnsi(layout.caption).c_str(), options.style, 0,
-                    0, outer.right - outer.left, outer.bottom - outer.top, options.owner, nullptr, instance,
-                    this);
+                    0, outer.right - outer.left, outer.bottom - outer.top, options.owner, options.menu,
+                    instance, this);
     if (!hwnd_)
         throw std::runtime_error("cannot create window " + std::string(layout.name));
     if (options.icon) {
@@ -55,7 +56,7 @@ void Win32Window::create(const ui::WindowLayout& layout, const WindowOptions& op
 
     fonts_ = std::make_unique<FontCache>(layout.font, dpi);
     colours_.setWindowColours(layout.colours);
-    controls_ = buildControls(hwnd_, layout, dpi, *fonts_, colours_);
+    controls_ = buildControls(hwnd_, layout, dpi, *fonts_, colours_, options.custom);
     keyboard_ = options.keyboard;
     if (keyboard_)
         addKeyboardWindow(hwnd_);
@@ -70,6 +71,12 @@ void Win32Window::setDefaultButton(std::string_view name)
 LRESULT Win32Window::byDefault(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
+    case WM_ERASEBKGND: {
+        RECT client;
+        GetClientRect(hwnd_, &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, colours_.windowBrush());
+        return 1;
+    }
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:

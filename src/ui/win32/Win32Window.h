@@ -19,6 +19,8 @@ struct WindowOptions
     HWND owner = nullptr;
     int icon = 0;          // the resource id of the title bar's icon; none when the program has no such icon
     bool keyboard = false; // the dialog manager runs its Tab, Enter, Escape and access keys
+    HMENU menu = nullptr;  // the menu bar; the client area as laid out lies below it
+    CustomControl custom = {}; // controls the window makes itself
 };
 
 // A top-level window built from its layout table whose messages go to handle() of the object that made it.
@@ -47,13 +49,15 @@ protected:
     // The control that takes the focus when the window is first activated.
     void setFirstFocus(std::string_view name) { focus_ = controls_.get(name); }
     FontCache& fonts() const { return *fonts_; }
+    int dpi() const { return dpi_; }
 
     // The window's own messages; what it leaves goes to byDefault().
     virtual LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam)
     {
         return byDefault(message, wParam, lParam);
     }
-    // Colours of the controls, the default button, the focus and the busy pointer, then DefWindowProc.
+    // The background and colours of the controls, the default button, the focus and the busy pointer, then
+    // DefWindowProc.
     LRESULT byDefault(UINT message, WPARAM wParam, LPARAM lParam);
     // Called once the window is gone (WM_NCDESTROY); the object may delete itself here.
     virtual void destroyed() {}
@@ -64,6 +68,7 @@ private:
     HWND hwnd_ = nullptr;
     HWND focus_ = nullptr;
     int defaultButton_ = 0;
+    int dpi_ = ui::kStandardDpi;
     bool keyboard_ = false;
     std::unique_ptr<FontCache> fonts_;
     ColourTable colours_;

@@ -55,52 +55,33 @@ frmMain::frmMain(const Services& services)
 frmMain::~frmMain()
 {
     core_->state.DebugList.setAppendListener({});
-    if (hwnd_ && IsWindow(hwnd_)) {
-        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-        DestroyWindow(hwnd_);
-    }
 }
 
 void frmMain::create()
 {
-    static const bool registered = [] {
-        WNDCLASSEXW windowClass{};
-        windowClass.cbSize = sizeof(windowClass);
-        windowClass.lpfnWndProc = windowProc;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_QUORRIN));
-        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        windowClass.lpszClassName = kWindowClass;
-        return RegisterClassExW(&windowClass) != 0;
-    }();
-    (void)registered;
-
     const ui::WindowLayout& layout = ui::frmMainLayout();
-    dpi_ = dpiOf(nullptr);
     menu_ = buildMenuBar(layout);
-    // The client area as laid out lies below the menu bar and holds the status bar.
-    RECT outer{0, 0, toPixels(layout.clientWidth, dpi_), toPixels(layout.clientHeight, dpi_)};
-    AdjustWindowRectEx(&outer, kWindowStyle, TRUE, 0);
-    hwnd_ = CreateWindowExW(0, kWindowClass, fromAnsi(layout.caption).c_str(), kWindowStyle, CW_USEDEFAULT,
-                            CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top, nullptr, menu_,
-                            GetModuleHandleW(nullptr), this);
-
-    fonts_ = std::make_unique<FontCache>(layout.font, dpi_);
-    colours_.setWindowColours(layout.colours);
-    controls_ = buildControls(hwnd_, layout, dpi_, *fonts_, colours_,
-                              [this](const ui::ControlRow& row, HWND parent, const RECT& pixels, int id) {
-                                  return makeCustomControl(row, parent, pixels, id);
-                              });
+    WindowOptions options;
+    options.windowClass = kWindowClass;
+    options.style = kWindowStyle;
+    options.icon = IDI_QUORRIN;
+    options.keyboard = true;
+    options.menu = menu_;
+    options.custom = [this](const ui::ControlRow& row, HWND parent, const RECT& pixels, int id) {
+        return makeCustomControl(row, parent, pixels, id);
+    };
+    Win32Window::create(layout, options);
+    setFirstFocus("BtnTransfer");
     for (FriendsListView* list : {&sourceFriends_, &targetFriends_})
         list->setColours(toColorRef(ui::kGreyBackground), toColorRef(ui::kGreyText));
 
     statusBar_ = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0,
-                                 0, 0, hwnd_, nullptr, GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(statusBar_, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->windowFont()), FALSE);
-    SendMessageW(statusBar_, SB_SETMINHEIGHT, static_cast<WPARAM>(toPixels(ui::kStatusBarHeight, dpi_)), 0);
+                                 0, 0, hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(statusBar_, WM_SETFONT, reinterpret_cast<WPARAM>(fonts().windowFont()), FALSE);
+    SendMessageW(statusBar_, SB_SETMINHEIGHT, static_cast<WPARAM>(toPixels(ui::kStatusBarHeight, dpi())), 0);
     layoutStatusBar();
     SendMessageW(statusBar_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(fromAnsi(ui::kStatusText).c_str()));
-    SetTimer(hwnd_, kClock, 1000, nullptr);
+    SetTimer(hwnd(), kClock, 1000, nullptr);
     updateClock();
 
     for (MainPart part : {MainPart::SourceList, MainPart::TargetList, MainPart::SourceListZoneNames,
@@ -108,8 +89,7 @@ void frmMain::create()
         stateChanged(part);
     core_->state.DebugList.setAppendListener([this](std::size_t) { syncDebugList(); });
     setTimer1Enabled(true);
-    addKeyboardWindow(hwnd_);
-    SetFocus(controls_.get("BtnTransfer"));
+    SetFocus(control("BtnTransfer"));
 }
 
 HWND frmMain::makeCustomControl(const ui::ControlRow& row, HWND parent, const RECT& pixels, int id)
@@ -126,7 +106,7 @@ void frmMain::layoutStatusBar()
     SendMessageW(statusBar_, WM_SIZE, 0, 0);
     RECT client;
     GetClientRect(statusBar_, &client);
-    const int panel = toPixels(ui::kStatusPanelMinWidth, dpi_);
+    const int panel = toPixels(ui::kStatusPanelMinWidth, dpi());
     const int edges[] = {std::max<int>(client.right - 2 * panel, panel),
                          std::max<int>(client.right - panel, 2 * panel), -1};
     SendMessageW(statusBar_, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(edges));
@@ -142,33 +122,9 @@ void frmMain::updateClock()
     SendMessageW(statusBar_, SB_SETTEXTW, 2, reinterpret_cast<LPARAM>(time));
 }
 
-LRESULT CALLBACK frmMain::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_NCCREATE) {
-        auto* window = static_cast<frmMain*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        window->hwnd_ = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
-    }
-    auto* window = reinterpret_cast<frmMain*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    return window ? window->handle(message, wParam, lParam) : DefWindowProcW(hwnd, message, wParam, lParam);
-}
-
 LRESULT frmMain::handle(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_ERASEBKGND: {
-        RECT client;
-        GetClientRect(hwnd_, &client);
-        FillRect(reinterpret_cast<HDC>(wParam), &client, colours_.windowBrush());
-        return 1;
-    }
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-        if (HBRUSH brush = colours_.answer(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)))
-            return reinterpret_cast<LRESULT>(brush);
-        break;
     case WM_COMMAND:
         onCommand(LOWORD(wParam), HIWORD(wParam));
         return 0;
@@ -189,16 +145,6 @@ LRESULT frmMain::handle(UINT message, WPARAM wParam, LPARAM lParam)
         if (statusBar_)
             layoutStatusBar();
         return 0;
-    case WM_SETCURSOR:
-        if (busy) {
-            SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-            return TRUE;
-        }
-        break;
-    case WM_SETFOCUS:
-        if (!controls_.all().empty())
-            SetFocus(controls_.get("BtnTransfer"));
-        return 0;
     case WM_CLOSE:
         requestClose(CloseReason::User);
         return 0;
@@ -209,14 +155,13 @@ LRESULT frmMain::handle(UINT message, WPARAM wParam, LPARAM lParam)
             requestClose(CloseReason::SessionEnd);
         return 0;
     case WM_DESTROY:
-        removeKeyboardWindow(hwnd_);
         if (endsMessageLoop)
             PostQuitMessage(0);
         return 0;
     default:
         break;
     }
-    return DefWindowProcW(hwnd_, message, wParam, lParam);
+    return byDefault(message, wParam, lParam);
 }
 
 void frmMain::onCommand(int id, int code)
@@ -225,14 +170,14 @@ void frmMain::onCommand(int id, int code)
         run(command);
         return;
     }
-    const ui::ControlRow* row = controls_.rowOf(id);
+    const ui::ControlRow* row = controls().rowOf(id);
     if (!row)
         return;
     if (row->name == "BtnTransfer" && code == BN_CLICKED) {
         core_->BtnTransfer_Click();
     } else if (row->name == "SourceList" || row->name == "TargetList") {
         const bool source = row->name == "SourceList";
-        HWND box = controls_.get(row->name);
+        HWND box = controls().get(row->name);
         if (code == CBN_SELENDOK) {
             const int index = static_cast<int>(SendMessageW(box, CB_GETCURSEL, 0, 0));
             if (index >= 0)
@@ -289,10 +234,10 @@ void frmMain::requestClose(CloseReason reason)
     // Closing is never refused: the saving runs, then every other window of the program goes with this one.
     core_->Form_QueryUnload();
     setTimer1Enabled(false);
-    KillTimer(hwnd_, kClock);
+    KillTimer(hwnd(), kClock);
     if (onClosing)
         onClosing(reason);
-    DestroyWindow(hwnd_);
+    DestroyWindow(hwnd());
 }
 
 void frmMain::setTimer1Enabled(bool enabled)
@@ -302,9 +247,9 @@ void frmMain::setTimer1Enabled(bool enabled)
         return;
     timer1Running_ = enabled;
     if (enabled)
-        SetTimer(hwnd_, kTimer1, ui::kTimer1Interval, nullptr);
+        SetTimer(hwnd(), kTimer1, ui::kTimer1Interval, nullptr);
     else
-        KillTimer(hwnd_, kTimer1);
+        KillTimer(hwnd(), kTimer1);
 }
 
 void frmMain::setBusyPointer(bool on)
@@ -315,16 +260,16 @@ void frmMain::setBusyPointer(bool on)
 double frmMain::windowProperty(WindowProperty property) const
 {
     RECT outer;
-    GetWindowRect(hwnd_, &outer);
+    GetWindowRect(hwnd(), &outer);
     switch (property) {
     case WindowProperty::Left:
-        return ui::pixelsToTwips(outer.left, dpi_);
+        return ui::pixelsToTwips(outer.left, dpi());
     case WindowProperty::Top:
-        return ui::pixelsToTwips(outer.top, dpi_);
+        return ui::pixelsToTwips(outer.top, dpi());
     case WindowProperty::Width:
-        return ui::pixelsToTwips(outer.right - outer.left, dpi_);
+        return ui::pixelsToTwips(outer.right - outer.left, dpi());
     case WindowProperty::Height:
-        return ui::pixelsToTwips(outer.bottom - outer.top, dpi_);
+        return ui::pixelsToTwips(outer.bottom - outer.top, dpi());
     }
     return 0;
 }
@@ -332,12 +277,12 @@ double frmMain::windowProperty(WindowProperty property) const
 void frmMain::setWindowProperty(WindowProperty property, double twips)
 {
     RECT outer;
-    GetWindowRect(hwnd_, &outer);
+    GetWindowRect(hwnd(), &outer);
     int x = outer.left;
     int y = outer.top;
     int width = outer.right - outer.left;
     int height = outer.bottom - outer.top;
-    const int pixels = ui::twipsToPixels(twips, dpi_);
+    const int pixels = ui::twipsToPixels(twips, dpi());
     switch (property) {
     case WindowProperty::Left:
         x = pixels;
@@ -352,7 +297,7 @@ void frmMain::setWindowProperty(WindowProperty property, double twips)
         height = std::max(pixels, 0);
         break;
     }
-    SetWindowPos(hwnd_, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(hwnd(), nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void frmMain::renderZoneBox(HWND box, const ZoneNameBox& data, std::string_view prompt)
@@ -371,7 +316,7 @@ void frmMain::renderZoneBox(HWND box, const ZoneNameBox& data, std::string_view 
 
 void frmMain::syncDebugList()
 {
-    HWND list = controls_.get("DebugList");
+    HWND list = controls().get("DebugList");
     const DiagnosticLog& log = core_->state.DebugList;
     for (; debugLinesShown_ < log.size(); ++debugLinesShown_)
         SendMessageW(list, LB_ADDSTRING, 0,
@@ -383,10 +328,10 @@ void frmMain::stateChanged(MainPart part)
     const MainState& state = core_->state;
     switch (part) {
     case MainPart::SourceList:
-        renderZoneBox(controls_.get("SourceList"), state.SourceList, ui::kSourcePrompt);
+        renderZoneBox(controls().get("SourceList"), state.SourceList, ui::kSourcePrompt);
         break;
     case MainPart::TargetList:
-        renderZoneBox(controls_.get("TargetList"), state.TargetList, ui::kTargetPrompt);
+        renderZoneBox(controls().get("TargetList"), state.TargetList, ui::kTargetPrompt);
         break;
     case MainPart::SourceListZoneNames:
         sourceFriends_.reload();
@@ -395,13 +340,13 @@ void frmMain::stateChanged(MainPart part)
         targetFriends_.reload();
         break;
     case MainPart::Counters:
-        SetWindowTextW(controls_.get("Label3"), fromAnsi(state.Label3Caption).c_str());
-        SetWindowTextW(controls_.get("Label5"), fromAnsi(state.Label5Caption).c_str());
+        SetWindowTextW(controls().get("Label3"), fromAnsi(state.Label3Caption).c_str());
+        SetWindowTextW(controls().get("Label5"), fromAnsi(state.Label5Caption).c_str());
         break;
     case MainPart::Mode:
         setChecked(menu_, Command::NormalMode, state.mnuNormalChecked);
         setChecked(menu_, Command::DeveloperMode, state.mnuDeveloperChecked);
-        ShowWindow(controls_.get("DebugList"), state.DebugListVisible ? SW_SHOWNA : SW_HIDE);
+        ShowWindow(controls().get("DebugList"), state.DebugListVisible ? SW_SHOWNA : SW_HIDE);
         break;
     case MainPart::DebugList:
         syncDebugList();
@@ -416,10 +361,10 @@ void frmMain::redraw(MainPart part)
     };
     switch (part) {
     case MainPart::SourceList:
-        now(controls_.get("SourceList"));
+        now(controls().get("SourceList"));
         break;
     case MainPart::TargetList:
-        now(controls_.get("TargetList"));
+        now(controls().get("TargetList"));
         break;
     case MainPart::SourceListZoneNames:
         now(sourceFriends_.hwnd());
@@ -428,12 +373,12 @@ void frmMain::redraw(MainPart part)
         now(targetFriends_.hwnd());
         break;
     case MainPart::Counters:
-        now(controls_.get("Label3"));
-        now(controls_.get("Label5"));
+        now(controls().get("Label3"));
+        now(controls().get("Label5"));
         break;
     case MainPart::Mode:
     case MainPart::DebugList:
-        now(controls_.get("DebugList"));
+        now(controls().get("DebugList"));
         break;
     }
 }

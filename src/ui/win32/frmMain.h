@@ -4,8 +4,7 @@
 #include "app/MainView.h"
 #include "app/MainWindowCore.h"
 #include "ui/win32/FriendsListView.h"
-#include "ui/win32/Win32Controls.h"
-#include "ui/win32/Win32Style.h"
+#include "ui/win32/Win32Window.h"
 
 #include <functional>
 #include <memory>
@@ -22,7 +21,7 @@ enum class CloseReason
 
 // The main window: shows the core's MainState, built from the main window's layout table, and hands the
 // user's actions on to the core.
-class frmMain final : public MainView
+class frmMain final : public Win32Window, public MainView
 {
 public:
     explicit frmMain(const Services& services);
@@ -30,9 +29,6 @@ public:
     frmMain(const frmMain&) = delete;
     frmMain& operator=(const frmMain&) = delete;
 
-    HWND hwnd() const { return hwnd_; }
-    const Win32Controls& controls() const { return controls_; }
-    HWND control(std::string_view name) const { return controls_.get(name); }
     HWND statusBar() const { return statusBar_; }
     MainState& state() { return core_->state; }
     MainWindowCore& core() { return *core_; }
@@ -64,8 +60,7 @@ public:
     static constexpr UINT_PTR kClock = 2;
 
 private:
-    static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
     void create();
     HWND makeCustomControl(const ui::ControlRow& row, HWND parent, const RECT& pixels, int id);
     void onCommand(int id, int code);
@@ -76,14 +71,9 @@ private:
     void updateClock();
 
     std::unique_ptr<MainWindowCore> core_;
-    HWND hwnd_ = nullptr;
     HWND splash_ = nullptr;
     HMENU menu_ = nullptr;
     HWND statusBar_ = nullptr;
-    int dpi_ = 96;
-    std::unique_ptr<FontCache> fonts_;
-    ColourTable colours_;
-    Win32Controls controls_;
     FriendsListView sourceFriends_;
     FriendsListView targetFriends_;
     std::size_t debugLinesShown_ = 0;
