@@ -81,6 +81,12 @@ run_windows_tests() (
     timeout 120 wine cmd /c exit </dev/null >/dev/null 2>&1 || die "Wine did not start (prefix $WINEPREFIX)"
     # The window tests run without a display: Wine's null graphics driver.
     wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f </dev/null >/dev/null 2>&1
+    # The desktop process took its driver when the prefix started; a fresh server starts it again with
+    # the null one (on a new prefix it has none to fall back on without a display).
+    wineserver -k </dev/null >/dev/null 2>&1 || true
+    wineserver -w </dev/null >/dev/null 2>&1 || true
+    wineserver -p </dev/null >/dev/null 2>&1 || true
+    timeout 120 wine cmd /c exit </dev/null >/dev/null 2>&1 || die "Wine did not start again (prefix $WINEPREFIX)"
     timeout --kill-after=10 "$WINDOWS_TEST_TIME_LIMIT" \
         ctest --test-dir "$build" --output-on-failure -j "$(nproc)" --timeout 120 \
         || die "the Windows tests failed or did not finish within ${WINDOWS_TEST_TIME_LIMIT} s"

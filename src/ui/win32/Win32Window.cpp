@@ -44,6 +44,7 @@ void Win32Window::create(const ui::WindowLayout& layout, const WindowOptions& op
                     instance, this);
     if (!hwnd_)
         throw std::runtime_error("cannot create window " + std::string(layout.name));
+    created_ = true;
     if (options.icon) {
         for (const auto& [which, size] :
              {std::pair{ICON_BIG, SM_CXICON}, std::pair{ICON_SMALL, SM_CXSMICON}}) {
@@ -131,7 +132,10 @@ LRESULT CALLBACK Win32Window::windowProc(HWND hwnd, UINT message, WPARAM wParam,
         if (window->keyboard_)
             removeKeyboardWindow(hwnd);
         window->hwnd_ = nullptr;
-        window->destroyed();
+        // A window that dies inside CreateWindowExW leaves its half-built object to the constructor's
+        // exception; only a window that was made tells its owner it is gone.
+        if (window->created_)
+            window->destroyed();
         return DefWindowProcW(hwnd, message, wParam, lParam);
     }
     return window->handle(message, wParam, lParam);

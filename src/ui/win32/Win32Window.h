@@ -70,6 +70,7 @@ private:
     int defaultButton_ = 0;
     int dpi_ = ui::kStandardDpi;
     bool keyboard_ = false;
+    bool created_ = false;
     std::unique_ptr<FontCache> fonts_;
     ColourTable colours_;
     Win32Controls controls_;
