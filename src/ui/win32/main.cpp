@@ -13,6 +13,8 @@
 #include <objbase.h>
 #include <windows.h>
 
+#include <exception>
+
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES |
@@ -33,9 +35,15 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     // Debuglog.txt and Crashed.txt live in the folder the program was started in: named without a folder.
     const quorrin::Services services{settings, dialogs, shell, *files, *search, std::string()};
 
-    quorrin::win32::Program program(services, dialogs);
-    program.start();
-    const int code = quorrin::win32::runMessageLoop();
+    int code = 1;
+    try {
+        quorrin::win32::Program program(services, dialogs);
+        program.start();
+        code = quorrin::win32::runMessageLoop();
+    } catch (const std::exception& error) {
+        // Only a window the system refuses to make gets here; say so rather than vanish.
+        MessageBoxA(nullptr, error.what(), "Quorrin", MB_OK | MB_ICONERROR);
+    }
     CoUninitialize();
     return code;
 }
