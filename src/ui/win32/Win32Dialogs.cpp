@@ -1,6 +1,7 @@
 #include "ui/win32/Win32Dialogs.h"
 
 #include "platform/BrowseForFolder_win.h"
+#include "ui/win32/BusyPointer.h"
 #include "ui/win32/frmMain.h"
 
 namespace quorrin::win32 {

@@ -1,6 +1,6 @@
 #include "ui/win32/Win32Window.h"
 
-#include "ui/win32/frmMain.h"
+#include "ui/win32/BusyPointer.h"
 #include "ui/win32/MessageLoop.h"
 #include "ui/win32/Win32Text.h"
 

@@ -1,9 +1,11 @@
 #include "ui/win32/frmMain.h"
 
+#include "ui/win32/BusyPointer.h"
 #include "ui/win32/MessageLoop.h"
 #include "ui/win32/resource.h"
 #include "ui/win32/Win32Menu.h"
 #include "ui/win32/Win32Text.h"
+#include "ui/win32/WindowGeometry.h"
 #include "ui/WindowLayouts.h"
 
 #include <commctrl.h>
@@ -14,8 +16,6 @@ namespace {
 
 constexpr wchar_t kWindowClass[] = L"QuorrinMain";
 constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-
-bool busy = false;
 
 BOOL CALLBACK closeMessageBox(HWND window, LPARAM)
 {
@@ -28,21 +28,6 @@ BOOL CALLBACK closeMessageBox(HWND window, LPARAM)
 }
 
 } // namespace
-
-void setBusyPointer(bool on)
-{
-    busy = on;
-    POINT point;
-    GetCursorPos(&point);
-    SetCursor(LoadCursorW(nullptr, on ? IDC_WAIT : IDC_ARROW));
-    // The pointer shape is asked for again when the pointer next moves; this sets it without a move.
-    SetCursorPos(point.x, point.y);
-}
-
-bool busyPointer()
-{
-    return busy;
-}
 
 frmMain::frmMain(const Services& services)
     : core_(std::make_unique<MainWindowCore>(services, *this)),
@@ -75,14 +60,8 @@ void frmMain::create()
     for (FriendsListView* list : {&sourceFriends_, &targetFriends_})
         list->setColours(toColorRef(ui::kGreyBackground), toColorRef(ui::kGreyText));
 
-    statusBar_ = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0,
-                                 0, 0, hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(statusBar_, WM_SETFONT, reinterpret_cast<WPARAM>(fonts().windowFont()), FALSE);
-    SendMessageW(statusBar_, SB_SETMINHEIGHT, static_cast<WPARAM>(toPixels(ui::kStatusBarHeight, dpi())), 0);
-    layoutStatusBar();
-    SendMessageW(statusBar_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(fromAnsi(ui::kStatusText).c_str()));
+    statusBar_.create(hwnd(), fonts().windowFont(), dpi());
     SetTimer(hwnd(), kClock, 1000, nullptr);
-    updateClock();
 
     for (MainPart part : {MainPart::SourceList, MainPart::TargetList, MainPart::SourceListZoneNames,
                           MainPart::TargetListZoneNames, MainPart::Counters, MainPart::Mode})
@@ -99,27 +78,6 @@ HWND frmMain::makeCustomControl(const ui::ControlRow& row, HWND parent, const RE
     if (row.name == "TargetListZoneNames")
         return targetFriends_.create(parent, pixels, id);
     return nullptr;
-}
-
-void frmMain::layoutStatusBar()
-{
-    SendMessageW(statusBar_, WM_SIZE, 0, 0);
-    RECT client;
-    GetClientRect(statusBar_, &client);
-    const int panel = toPixels(ui::kStatusPanelMinWidth, dpi());
-    const int edges[] = {std::max<int>(client.right - 2 * panel, panel),
-                         std::max<int>(client.right - panel, 2 * panel), -1};
-    SendMessageW(statusBar_, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(edges));
-}
-
-void frmMain::updateClock()
-{
-    wchar_t date[64] = {};
-    wchar_t time[64] = {};
-    GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, date, 64);
-    GetTimeFormatW(LOCALE_USER_DEFAULT, TIME_NOSECONDS, nullptr, nullptr, time, 64);
-    SendMessageW(statusBar_, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(date));
-    SendMessageW(statusBar_, SB_SETTEXTW, 2, reinterpret_cast<LPARAM>(time));
 }
 
 LRESULT frmMain::handle(UINT message, WPARAM wParam, LPARAM lParam)
@@ -139,11 +97,10 @@ LRESULT frmMain::handle(UINT message, WPARAM wParam, LPARAM lParam)
         if (wParam == kTimer1)
             core_->Timer1_Timer();
         else if (wParam == kClock)
-            updateClock();
+            statusBar_.updateClock();
         return 0;
     case WM_SIZE:
-        if (statusBar_)
-            layoutStatusBar();
+        statusBar_.layout();
         return 0;
     case WM_CLOSE:
         requestClose(CloseReason::User);
@@ -259,45 +216,12 @@ void frmMain::setBusyPointer(bool on)
 
 double frmMain::windowProperty(WindowProperty property) const
 {
-    RECT outer;
-    GetWindowRect(hwnd(), &outer);
-    switch (property) {
-    case WindowProperty::Left:
-        return ui::pixelsToTwips(outer.left, dpi());
-    case WindowProperty::Top:
-        return ui::pixelsToTwips(outer.top, dpi());
-    case WindowProperty::Width:
-        return ui::pixelsToTwips(outer.right - outer.left, dpi());
-    case WindowProperty::Height:
-        return ui::pixelsToTwips(outer.bottom - outer.top, dpi());
-    }
-    return 0;
+    return windowTwips(hwnd(), property, dpi());
 }
 
 void frmMain::setWindowProperty(WindowProperty property, double twips)
 {
-    RECT outer;
-    GetWindowRect(hwnd(), &outer);
-    int x = outer.left;
-    int y = outer.top;
-    int width = outer.right - outer.left;
-    int height = outer.bottom - outer.top;
-    const int pixels = ui::twipsToPixels(twips, dpi());
-    switch (property) {
-    case WindowProperty::Left:
-        x = pixels;
-        break;
-    case WindowProperty::Top:
-        y = pixels;
-        break;
-    case WindowProperty::Width:
-        width = std::max(pixels, 0);
-        break;
-    case WindowProperty::Height:
-        height = std::max(pixels, 0);
-        break;
-    }
-    SetWindowPos(hwnd(), nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    setWindowTwips(hwnd(), property, twips, dpi());
 }
 
 void frmMain::renderZoneBox(HWND box, const ZoneNameBox& data, std::string_view prompt)

@@ -4,6 +4,7 @@
 #include "app/MainView.h"
 #include "app/MainWindowCore.h"
 #include "ui/win32/FriendsListView.h"
+#include "ui/win32/MainStatusBar.h"
 #include "ui/win32/Win32Window.h"
 
 #include <functional>
@@ -29,7 +30,7 @@ public:
     frmMain(const frmMain&) = delete;
     frmMain& operator=(const frmMain&) = delete;
 
-    HWND statusBar() const { return statusBar_; }
+    HWND statusBar() const { return statusBar_.hwnd(); }
     MainState& state() { return core_->state; }
     MainWindowCore& core() { return *core_; }
 
@@ -67,13 +68,11 @@ private:
     void run(Command command);
     void renderZoneBox(HWND box, const ZoneNameBox& data, std::string_view prompt);
     void syncDebugList();
-    void layoutStatusBar();
-    void updateClock();
 
     std::unique_ptr<MainWindowCore> core_;
     HWND splash_ = nullptr;
     HMENU menu_ = nullptr;
-    HWND statusBar_ = nullptr;
+    MainStatusBar statusBar_;
     FriendsListView sourceFriends_;
     FriendsListView targetFriends_;
     std::size_t debugLinesShown_ = 0;
@@ -82,9 +81,5 @@ private:
     bool closePending_ = false;
     bool unloaded_ = false;
 };
-
-// The application-wide busy pointer: every window of the program shows it while set.
-void setBusyPointer(bool busy);
-bool busyPointer();
 
 } // namespace quorrin::win32

@@ -1,6 +1,7 @@
 #include "ui/win32/frmSplash.h"
 
 #include "base/RuntimeError.h"
+#include "ui/win32/BusyPointer.h"
 #include "ui/win32/frmMain.h"
 #include "ui/win32/Win32Images.h"
 #include "ui/WindowLayouts.h"

@@ -10,10 +10,9 @@
 #include "ui/win32/Win32Images.h"
 
 #include <commctrl.h>
+#include <exception>
 #include <objbase.h>
 #include <windows.h>
-
-#include <exception>
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {

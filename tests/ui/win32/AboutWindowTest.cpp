@@ -3,6 +3,7 @@
 #include "settings/Settings.h"
 #include "support/FakeShell.h"
 #include "support/MemoryRegistryBackend.h"
+#include "ui/win32/BusyPointer.h"
 #include "ui/win32/frmAbout.h"
 #include "ui/win32/frmMain.h"
 #include "ui/win32/LayoutChecks.h"
