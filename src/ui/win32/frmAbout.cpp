@@ -8,7 +8,9 @@
 #include "ui/win32/Win32Text.h"
 #include "ui/WindowLayouts.h"
 
+#include <algorithm>
 #include <commctrl.h>
+#include <vector>
 
 namespace quorrin::win32 {
 
@@ -179,20 +181,41 @@ int frmAbout::textWidth(const std::string& text) const
     return size.cx;
 }
 
+namespace {
+
+BOOL CALLBACK collectInputWindow(HWND window, LPARAM list)
+{
+    if (IsWindowVisible(window) && IsWindowEnabled(window))
+        reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    return TRUE;
+}
+
+} // namespace
+
 void showAboutBox(Settings& settings, Shell& shell, HWND owner)
 {
     // Made afresh for each opening, so that it loads every time.
     frmAbout box(settings, shell, owner);
-    // EnableWindow answers whether the owner was disabled already; a box over a box leaves it so.
-    const bool ownerWasEnabled = owner && !EnableWindow(owner, FALSE);
+    // Modal to the whole program, as its other windows (an open tip of the day) would otherwise stay usable:
+    // every window of this thread that takes input now is disabled while the box is up, and only those are
+    // enabled again, so a box over a box leaves the first one's state as it was.
+    std::vector<HWND> disabled;
+    EnumThreadWindows(GetCurrentThreadId(), collectInputWindow, reinterpret_cast<LPARAM>(&disabled));
+    std::erase(disabled, box.hwnd());
+    if (owner && IsWindowEnabled(owner) &&
+        std::find(disabled.begin(), disabled.end(), owner) == disabled.end())
+        disabled.push_back(owner);
+    for (HWND window : disabled)
+        EnableWindow(window, FALSE);
     ShowWindow(box.hwnd(), SW_SHOWNORMAL);
     runModalLoop(box.closing_);
     // The owner takes the activation back before the box goes, so that no other program's window gets it. An
     // owner closed meanwhile took the box along.
-    if (ownerWasEnabled && IsWindow(owner)) {
-        EnableWindow(owner, TRUE);
+    for (HWND window : disabled)
+        if (IsWindow(window))
+            EnableWindow(window, TRUE);
+    if (owner && IsWindow(owner) && IsWindowEnabled(owner))
         SetActiveWindow(owner);
-    }
 }
 
 } // namespace quorrin::win32

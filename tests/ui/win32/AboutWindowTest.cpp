@@ -174,6 +174,8 @@ struct ModalProbe
     HWND box = nullptr;
     HWND owner = nullptr;
     bool ownerEnabled = true;
+    HWND other = nullptr; // another window of the program, such as an open tip
+    bool otherEnabled = true;
 } probe;
 
 BOOL CALLBACK findBox(HWND window, LPARAM)
@@ -182,6 +184,7 @@ BOOL CALLBACK findBox(HWND window, LPARAM)
         probe.box = window;
         probe.owner = GetWindow(window, GW_OWNER);
         probe.ownerEnabled = IsWindowEnabled(probe.owner);
+        probe.otherEnabled = IsWindowEnabled(probe.other);
         probe.act(window);
     }
     return TRUE;
@@ -210,14 +213,19 @@ TEST_F(AboutWindowTest, ShowAboutBoxRunsModalOverItsOwnerUntilItClosesEitherWay)
         SCOPED_TRACE(how);
         HWND owner = CreateWindowExW(0, L"Static", L"owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400, 400,
                                      nullptr, nullptr, nullptr, nullptr);
-        probe = {act};
+        HWND other = CreateWindowExW(0, L"Static", L"tip", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 200,
+                                     nullptr, nullptr, nullptr, nullptr);
+        probe = {.act = act, .other = other};
         const UINT_PTR timer = SetTimer(nullptr, 0, 20, onTick);
         showAboutBox(settings, shell, owner);
         KillTimer(nullptr, timer);
         ASSERT_NE(probe.box, nullptr);
         EXPECT_EQ(probe.owner, owner);
         EXPECT_FALSE(probe.ownerEnabled);
+        EXPECT_FALSE(probe.otherEnabled);
         EXPECT_FALSE(IsWindow(probe.box));
+        EXPECT_TRUE(IsWindowEnabled(other));
+        DestroyWindow(other);
         if (IsWindow(owner)) {
             EXPECT_TRUE(IsWindowEnabled(owner));
             EXPECT_EQ(GetActiveWindow(), owner);
