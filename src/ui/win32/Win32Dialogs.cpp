@@ -2,7 +2,6 @@
 
 #include "platform/BrowseForFolder_win.h"
 #include "ui/win32/BusyPointer.h"
-#include "ui/win32/frmMain.h"
 
 namespace quorrin::win32 {
 

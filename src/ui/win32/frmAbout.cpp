@@ -1,7 +1,6 @@
 #include "ui/win32/frmAbout.h"
 
 #include "ui/win32/BusyPointer.h"
-#include "ui/win32/frmMain.h"
 #include "ui/win32/MessageLoop.h"
 #include "ui/win32/resource.h"
 #include "ui/win32/Win32Images.h"

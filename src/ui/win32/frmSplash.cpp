@@ -2,7 +2,6 @@
 
 #include "base/RuntimeError.h"
 #include "ui/win32/BusyPointer.h"
-#include "ui/win32/frmMain.h"
 #include "ui/win32/Win32Images.h"
 #include "ui/WindowLayouts.h"
 

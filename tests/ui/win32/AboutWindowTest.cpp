@@ -5,7 +5,6 @@
 #include "support/MemoryRegistryBackend.h"
 #include "ui/win32/BusyPointer.h"
 #include "ui/win32/frmAbout.h"
-#include "ui/win32/frmMain.h"
 #include "ui/win32/LayoutChecks.h"
 #include "ui/win32/resource.h"
 #include "ui/WindowLayouts.h"

@@ -1,6 +1,5 @@
 #include "support/FakeDialogs.h"
 #include "ui/win32/BusyPointer.h"
-#include "ui/win32/frmMain.h"
 #include "ui/win32/frmSplash.h"
 
 #include <chrono>
