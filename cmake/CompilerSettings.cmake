@@ -19,9 +19,13 @@ else()
         $<$<NOT:$<CONFIG:Debug>>:-D_FORTIFY_SOURCE=2>
         $<$<CONFIG:Debug>:-D_GLIBCXX_ASSERTIONS>)
     if(WIN32)
-        # mingw-w64: address space layout randomisation and no-execute data for the PE image. The stack
-        # protector and the fortified functions live in libssp there, not in the C library.
-        target_link_options(quorrin_options INTERFACE -Wl,--dynamicbase -Wl,--nxcompat -Wl,--high-entropy-va)
+        # mingw-w64: address space layout randomisation and no-execute data for the PE image (over the whole
+        # 64-bit address space where there is one). The stack protector and the fortified functions live in
+        # libssp there, not in the C library.
+        target_link_options(quorrin_options INTERFACE -Wl,--dynamicbase -Wl,--nxcompat)
+        if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+            target_link_options(quorrin_options INTERFACE -Wl,--high-entropy-va)
+        endif()
         target_link_libraries(quorrin_options INTERFACE ssp)
     elseif(NOT APPLE)
         target_link_options(quorrin_options INTERFACE -Wl,-z,relro -Wl,-z,now -Wl,-z,noexecstack)

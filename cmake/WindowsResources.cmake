@@ -37,15 +37,23 @@ function(quorrin_add_windows_resources target)
     target_link_libraries(${target} PRIVATE ${target}_resources)
 endfunction()
 
-# Adds the target windows-packages, which makes Quorrin-<version>-win64.zip and Quorrin-<version>-win64-setup.exe
-# in <build>/packages from EXE_TARGET, and the test windows_installer, which installs the setup program under
+# Adds the target windows-packages, which makes Quorrin-<version>-<platform>.zip and
+# Quorrin-<version>-<platform>-setup.exe in <build>/packages from EXE_TARGET (platform win64 or win32, after
+# the build's pointer size), and the test windows_installer, which installs the setup program under
 # Wine. makensis is looked up when the target is built; the test installs it first where it is missing.
 function(quorrin_add_windows_packages exe_target)
     if(NOT WIN32)
         message(FATAL_ERROR "quorrin_add_windows_packages: ${exe_target} is not built for Windows")
     endif()
     cmake_path(SET root NORMALIZE "${CMAKE_CURRENT_FUNCTION_LIST_DIR}/..")
-    set(base Quorrin-${PROJECT_VERSION}-win64)
+    if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+        set(platform win64)
+        set(nsis_target amd64-unicode)
+    else()
+        set(platform win32)
+        set(nsis_target x86-unicode)
+    endif()
+    set(base Quorrin-${PROJECT_VERSION}-${platform})
     set(out ${CMAKE_BINARY_DIR}/packages)
     set(stage ${out}/stage)
     set(zip ${out}/${base}.zip)
@@ -93,7 +101,7 @@ function(quorrin_add_windows_packages exe_target)
     add_custom_command(OUTPUT ${setup}
         COMMAND makensis -V2 -WX
             -DVERSION=${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH}
-            -DSTAGE=${stage} -DICON=${root}/src/ui/win32/quorrin.ico -DOUTFILE=${setup}
+            -DTARGET=${nsis_target} -DSTAGE=${stage} -DICON=${root}/src/ui/win32/quorrin.ico -DOUTFILE=${setup}
             ${nsis_defines} ${script}
         DEPENDS ${staged} ${script} ${root}/src/ui/win32/quorrin.ico
         COMMENT "Making ${base}-setup.exe"
@@ -101,14 +109,22 @@ function(quorrin_add_windows_packages exe_target)
 
     add_custom_target(windows-packages DEPENDS ${zip} ${setup})
 
-    # The test is added when the top folder's list file ends, after its enable_testing() (when tests are built).
+    # The tests are added when the top folder's list file ends, after its enable_testing() (when tests are
+    # built).
+    if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+        set(machine x86-64)
+    else()
+        set(machine i386)
+    endif()
     cmake_language(EVAL CODE "cmake_language(DEFER DIRECTORY [[${CMAKE_SOURCE_DIR}]]
-        CALL _quorrin_add_installer_test [[${setup}]] [[${stage}/quorrin.exe]])")
+        CALL _quorrin_add_package_tests [[${exe_target}]] [[${machine}]] [[${setup}]] [[${stage}/quorrin.exe]])")
 endfunction()
 
-function(_quorrin_add_installer_test setup program)
-    cmake_path(SET script NORMALIZE "${CMAKE_CURRENT_FUNCTION_LIST_DIR}/../tests/windows/installer-test.sh")
-    add_test(NAME windows_installer COMMAND bash ${script} --build ${CMAKE_BINARY_DIR} ${setup} ${program})
-    set_tests_properties(windows_installer PROPERTIES
-        ENVIRONMENT "CMAKE=${CMAKE_COMMAND};OBJDUMP=${CMAKE_OBJDUMP}" TIMEOUT 110 LABELS windows)
+function(_quorrin_add_package_tests exe_target machine setup program)
+    cmake_path(SET tests NORMALIZE "${CMAKE_CURRENT_FUNCTION_LIST_DIR}/../tests/windows")
+    add_test(NAME windows_imports COMMAND bash ${tests}/check-imports.sh $<TARGET_FILE:${exe_target}> ${machine})
+    add_test(NAME windows_installer COMMAND bash ${tests}/installer-test.sh --build ${CMAKE_BINARY_DIR} ${setup} ${program})
+    set_tests_properties(windows_imports PROPERTIES ENVIRONMENT "OBJDUMP=${CMAKE_OBJDUMP}" TIMEOUT 30
+        LABELS windows)
+    set_tests_properties(windows_installer PROPERTIES ENVIRONMENT "CMAKE=${CMAKE_COMMAND}" TIMEOUT 110 LABELS windows)
 endfunction()

@@ -1,26 +1,5 @@
-# Cross-builds Quorrin for 64-bit Windows with mingw-w64 on Debian/Ubuntu:
-#   cmake -S . -B build/windows -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DQUORRIN_BUILD_UI=OFF
-# The posix-threads variant of the compilers, so that std::thread and std::mutex work.
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross-builds Quorrin for 64-bit Windows with mingw-w64 on Debian/Ubuntu (g++-mingw-w64-x86-64-posix):
+#   cmake -S . -B build/windows -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DQUORRIN_BUILD_QT=OFF
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
-
 set(QUORRIN_MINGW_TRIPLE x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER ${QUORRIN_MINGW_TRIPLE}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${QUORRIN_MINGW_TRIPLE}-g++-posix)
-set(CMAKE_RC_COMPILER ${QUORRIN_MINGW_TRIPLE}-windres)
-
-# Libraries and packages come from the mingw-w64 tree only, programs from the build machine.
-set(CMAKE_FIND_ROOT_PATH /usr/${QUORRIN_MINGW_TRIPLE})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-# Everything linked in, so that the executables need none of the compiler's DLLs beside them.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
-
-# CTest and test discovery run the executables under Wine when it is there.
-find_program(QUORRIN_WINE NAMES wine)
-if(QUORRIN_WINE)
-    set(CMAKE_CROSSCOMPILING_EMULATOR ${QUORRIN_WINE})
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)

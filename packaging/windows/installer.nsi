@@ -1,13 +1,14 @@
 ; The per-user setup program of Quorrin: no administrator rights, everything under the user's own profile.
 ; Made by the windows-packages target (cmake/WindowsResources.cmake), which passes
 ;   VERSION   major.minor.revision, from project()
+;   TARGET    amd64-unicode for the 64-bit program, x86-unicode for the 32-bit one
 ;   STAGE     the folder holding quorrin.exe and the documents that go with it
 ;   ICON      the program's icon file
 ;   OUTFILE   the setup program to write
 ;   WITH_LICENSE  (optional) when STAGE holds a LICENSE file
 
 Unicode true
-Target amd64-unicode
+Target ${TARGET}
 RequestExecutionLevel user
 ManifestDPIAware true
 SetCompressor /SOLID lzma

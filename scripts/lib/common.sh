@@ -39,8 +39,7 @@ configure_and_build() {
     cmake --build "$QUORRIN_BUILD" -j "$(nproc)" "$@"
 }
 
-WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine64 wine)
-WINDOWS_TEST_TIME_LIMIT=${WINDOWS_TEST_TIME_LIMIT:-600} # seconds for the whole Wine part
+WINDOWS_TEST_TIME_LIMIT=${WINDOWS_TEST_TIME_LIMIT:-600} # seconds for the Wine part of one build
 
 # True when every package given is installed.
 packages_installed() {
@@ -50,28 +49,86 @@ packages_installed() {
     done
 }
 
-# Cross-builds the core and its Windows pieces with mingw-w64 in $QUORRIN_BUILD/windows and runs their tests
-# under Wine, in a Wine prefix of their own. Where the tools cannot be installed (no apt-get, no root), it
-# says so and returns success, so that the rest of the run counts; where they are, a failing test fails.
+# True when packages can be installed here: apt-get, and root or sudo.
+can_install_packages() {
+    command -v apt-get >/dev/null && { [ "$(id -u)" -eq 0 ] || command -v sudo >/dev/null; }
+}
+
+# True when this machine's kernel runs 32-bit x86 programs, as Wine's 32-bit part is. Some kernels are built
+# without that, and there wine32:i386 must not be installed: /usr/bin/wine would then pick its 32-bit loader
+# for every program and fail for the 64-bit ones too. The probe is the smallest such program: it exits with 0.
+kernel_runs_i386() {
+    local probe status=0
+    probe=$(mktemp) || return 1
+    # ELF header, one loadable segment, then: mov eax, 1 (exit); xor ebx, ebx; int 0x80.
+    printf '\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00' >"$probe"
+    printf '\x02\x00\x03\x00\x01\x00\x00\x00\x54\x80\x04\x08\x34\x00\x00\x00' >>"$probe"
+    printf '\x00\x00\x00\x00\x00\x00\x00\x00\x34\x00\x20\x00\x01\x00\x00\x00\x00\x00\x00\x00' >>"$probe"
+    printf '\x01\x00\x00\x00\x00\x00\x00\x00\x00\x80\x04\x08\x00\x80\x04\x08' >>"$probe"
+    printf '\x5d\x00\x00\x00\x5d\x00\x00\x00\x05\x00\x00\x00\x00\x10\x00\x00' >>"$probe"
+    printf '\xb8\x01\x00\x00\x00\x31\xdb\xcd\x80' >>"$probe"
+    chmod +x "$probe"
+    "$probe" 2>/dev/null || status=$?
+    rm -f "$probe"
+    return $status
+}
+
+# Lets dpkg take the 32-bit x86 packages that Wine's 32-bit part comes in.
+ensure_i386_architecture() {
+    dpkg --print-foreign-architectures | grep -qx i386 && return 0
+    say "Adding the i386 architecture to dpkg, for Wine's 32-bit part"
+    if [ "$(id -u)" -eq 0 ]; then dpkg --add-architecture i386; else sudo dpkg --add-architecture i386; fi
+}
+
+# Cross-builds the core and its Windows pieces with mingw-w64 for ARCH (x86_64, the default, in
+# $QUORRIN_BUILD/windows; or i686, in $QUORRIN_BUILD/windows32) and runs their tests under Wine, in a Wine
+# prefix of their own (a 32-bit one for i686, as on a 32-bit Windows machine). Where the tools cannot be
+# installed (no apt-get, no root), it says so and returns success, so that the rest of the run counts; where
+# they are, a failing test fails. Where the kernel cannot run Wine's 32-bit part, the i686 program and its
+# packages are still built and its imports checked, and it says that the Wine tests were skipped.
 # Runs in a subshell: the Wine server it starts is stopped when it ends, however it ends.
 run_windows_tests() (
-    local build=$QUORRIN_BUILD/windows
-    if ! packages_installed "${WINDOWS_PACKAGES[@]}"; then
-        if ! command -v apt-get >/dev/null || { [ "$(id -u)" -ne 0 ] && ! command -v sudo >/dev/null; }; then
-            say "SKIPPING the Windows tests: ${WINDOWS_PACKAGES[*]} are missing and cannot be installed here (no apt-get or no root)"
+    local arch=${1:-x86_64} build packages with_wine=1 winearch
+    case $arch in
+    x86_64)
+        build=$QUORRIN_BUILD/windows
+        packages=(g++-mingw-w64-x86-64-posix nsis wine64 wine)
+        winearch=win64
+        ;;
+    i686)
+        build=$QUORRIN_BUILD/windows32
+        packages=(g++-mingw-w64-i686-posix nsis)
+        winearch=win32 # as on a 32-bit Windows machine
+        if kernel_runs_i386; then packages+=(wine32:i386 wine); else with_wine=; fi
+        ;;
+    *) die "run_windows_tests: no such architecture: $arch" ;;
+    esac
+    if ! packages_installed "${packages[@]}"; then
+        if ! can_install_packages; then
+            say "SKIPPING the $arch Windows tests: ${packages[*]} are missing and cannot be installed here (no apt-get or no root)"
             exit 0
         fi
-        ensure_packages "${WINDOWS_PACKAGES[@]}"
+        [[ " ${packages[*]} " = *:i386* ]] && ensure_i386_architecture
+        ensure_packages "${packages[@]}"
     fi
 
-    say "Cross-building the Windows pieces in $build"
+    say "Cross-building the $arch Windows pieces in $build"
     cmake -S "$QUORRIN_ROOT" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DCMAKE_TOOLCHAIN_FILE="$QUORRIN_ROOT/cmake/mingw-w64-x86_64.cmake" -DQUORRIN_BUILD_QT=OFF >/dev/null
+        -DCMAKE_TOOLCHAIN_FILE="$QUORRIN_ROOT/cmake/mingw-w64-$arch.cmake" -DQUORRIN_BUILD_QT=OFF >/dev/null
     cmake --build "$build" -j "$(nproc)"
 
-    say "Running the Windows tests under Wine"
+    if [ -z "$with_wine" ]; then
+        cmake --build "$build" --target windows-packages >/dev/null
+        OBJDUMP=i686-w64-mingw32-objdump bash "$QUORRIN_ROOT/tests/windows/check-imports.sh" \
+            "$build/src/ui/win32/quorrin.exe" i386
+        say "SKIPPING the $arch Windows tests under Wine: this machine's kernel cannot run 32-bit x86 programs," \
+            "which Wine's 32-bit part is; the $arch program and its packages were built"
+        exit 0
+    fi
+
+    say "Running the $arch Windows tests under Wine"
     # Wine adds nothing to the desktop's menus from these runs.
-    export WINEPREFIX=$build/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuilder.exe=d
+    export WINEPREFIX=$build/wineprefix WINEARCH=$winearch WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuilder.exe=d
     mkdir -p "$WINEPREFIX"
     # The server and the prefix's start-up programs keep whatever output they inherit open; started here,
     # detached from every stream, they never hold CTest's pipes.

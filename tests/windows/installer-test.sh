@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # Installs the setup program silently under Wine in a prefix of its own, checks the files, the shortcut and
 # the uninstall entry, starts the program through its shortcut and closes it, then uninstalls with the quiet
-# uninstall command the entry names and checks what went and what stayed. First it checks that the program
-# needs no DLL that Windows does not bring.
+# uninstall command the entry names and checks what went and what stayed.
 #   installer-test.sh [--build BUILD_DIR] SETUP_EXE PROGRAM_EXE
 # --build first makes BUILD_DIR's windows-packages target, installing NSIS where it is missing.
 set -euo pipefail
@@ -17,16 +16,8 @@ if [ -n "$build" ]; then
     "${CMAKE:-cmake}" --build "$build" --target windows-packages >/dev/null
 fi
 for file in "$setup" "$program"; do [ -f "$file" ] || die "no such file: $file"; done
-[[ $(basename "$setup") =~ ^Quorrin-([0-9.]+)-win64-setup\.exe$ ]] || die "not a setup program's name: $setup"
+[[ $(basename "$setup") =~ ^Quorrin-([0-9.]+)-win(32|64)-setup\.exe$ ]] || die "not a setup program's name: $setup"
 version=${BASH_REMATCH[1]}
-
-# A DLL of the compiler's beside the program would be missing on the user's machine.
-allowed='^(kernel32|user32|gdi32|comctl32|comdlg32|shell32|shlwapi|ole32|oleaut32|advapi32|gdiplus|uxtheme'
-allowed+='|msvcrt|ucrtbase|api-ms-win-crt-[a-z0-9-]+|ws2_32|version|winmm|imm32|dwmapi|shcore|crypt32|bcrypt)\.dll$'
-dlls=$("${OBJDUMP:-x86_64-w64-mingw32-objdump}" -p "$program" | sed -n 's/^[[:space:]]*DLL Name: //p')
-[ -n "$dlls" ] || die "no imports found in $program"
-foreign=$(tr '[:upper:]' '[:lower:]' <<<"$dlls" | grep -Ev "$allowed" || true)
-[ -z "$foreign" ] || die "$program needs DLLs that Windows does not bring: $(tr "\n" " " <<<"$foreign")"
 
 scratch=$(cd "$(dirname "$setup")" && pwd)/installer-test
 log=$scratch/wine.log
