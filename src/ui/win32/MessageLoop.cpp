@@ -7,29 +7,72 @@ namespace quorrin::win32 {
 
 namespace {
 
-std::vector<HWND>& keyboardWindows()
+struct KeyboardWindow
 {
-    static std::vector<HWND> windows;
+    HWND window;
+    std::vector<HWND> tabOrder;
+};
+
+std::vector<KeyboardWindow>& keyboardWindows()
+{
+    static std::vector<KeyboardWindow> windows;
     return windows;
+}
+
+bool isTabPress(const MSG& message)
+{
+    return message.message == WM_KEYDOWN && message.wParam == VK_TAB && GetKeyState(VK_CONTROL) >= 0 &&
+           GetKeyState(VK_MENU) >= 0;
+}
+
+// Moves the focus to the next control of `order` that is shown and enabled, from the one holding the focus
+// (or from a window inside it, such as a combo box's edit field), backwards when Shift is down.
+void stepFocus(const std::vector<HWND>& order, HWND focused, bool backwards)
+{
+    const auto count = static_cast<std::ptrdiff_t>(order.size());
+    std::ptrdiff_t at = -1;
+    for (HWND w = focused; w && at < 0; w = GetParent(w))
+        if (const auto found = std::ranges::find(order, w); found != order.end())
+            at = found - order.begin();
+    if (at < 0)
+        at = backwards ? 0 : count - 1;
+    for (std::ptrdiff_t step = 1; step <= count; ++step) {
+        HWND next =
+            order[static_cast<std::size_t>(((backwards ? at - step : at + step) % count + count) % count)];
+        if (!IsWindowVisible(next) || !IsWindowEnabled(next))
+            continue;
+        // As the dialog manager does: an edit field reached by Tab has its text selected.
+        if (SendMessageW(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
+            SendMessageW(next, EM_SETSEL, 0, -1);
+        SetFocus(next);
+        return;
+    }
 }
 
 } // namespace
 
-void addKeyboardWindow(HWND window)
+void addKeyboardWindow(HWND window, std::vector<HWND> tabOrder)
 {
-    keyboardWindows().push_back(window);
+    keyboardWindows().push_back({window, std::move(tabOrder)});
 }
 
 void removeKeyboardWindow(HWND window)
 {
-    std::erase(keyboardWindows(), window);
+    std::erase_if(keyboardWindows(), [window](const KeyboardWindow& w) { return w.window == window; });
 }
 
 bool translateKeyboardMessage(MSG& message)
 {
-    for (HWND window : keyboardWindows())
-        if (IsWindow(window) && (message.hwnd == window || IsChild(window, message.hwnd)))
-            return IsDialogMessageW(window, &message) != FALSE;
+    for (const KeyboardWindow& keyboard : keyboardWindows()) {
+        if (!IsWindow(keyboard.window) ||
+            (message.hwnd != keyboard.window && !IsChild(keyboard.window, message.hwnd)))
+            continue;
+        if (isTabPress(message) && !keyboard.tabOrder.empty()) {
+            stepFocus(keyboard.tabOrder, GetFocus(), GetKeyState(VK_SHIFT) < 0);
+            return true;
+        }
+        return IsDialogMessageW(keyboard.window, &message) != FALSE;
+    }
     return false;
 }
 

@@ -1,12 +1,15 @@
 #pragma once
 
+#include <vector>
 #include <windows.h>
 
 namespace quorrin::win32 {
 
-// The program's modeless windows whose keyboard interface (Tab, Enter, Escape, access keys) the dialog
-// manager runs. A window registers itself when it is created and leaves when it is destroyed.
-void addKeyboardWindow(HWND window);
+// The program's modeless windows whose keyboard interface (Enter, Escape, access keys) the dialog manager
+// runs. Tab and Shift+Tab go round `tabOrder`, passing over hidden and disabled controls: the dialog manager
+// would follow the windows' z-order and never step into a picture box. A window registers itself when it is
+// created and leaves when it is destroyed.
+void addKeyboardWindow(HWND window, std::vector<HWND> tabOrder);
 void removeKeyboardWindow(HWND window);
 
 // Hands `message` to the dialog manager of the registered window it is for; true when that took it.

@@ -214,6 +214,19 @@ void orderTabs(const Win32Controls& built)
 
 } // namespace
 
+std::vector<HWND> Win32Controls::tabOrder() const
+{
+    std::vector<const BuiltControl*> order;
+    for (const BuiltControl& control : controls_)
+        if (control.row->tabIndex != ui::kNoTab && ui::takesFocus(control.row->kind))
+            order.push_back(&control);
+    std::ranges::stable_sort(order, {}, [](const BuiltControl* c) { return c->row->tabIndex; });
+    std::vector<HWND> windows;
+    for (const BuiltControl* control : order)
+        windows.push_back(control->hwnd);
+    return windows;
+}
+
 HWND Win32Controls::get(std::string_view name) const
 {
     for (const BuiltControl& control : controls_)

@@ -33,6 +33,9 @@ public:
     // The row of the control with identifier `id`, or null.
     const ui::ControlRow* rowOf(int id) const;
     const std::vector<BuiltControl>& all() const { return controls_; }
+    // The controls Tab goes round, in the order of their tab indexes, those inside picture boxes and frames
+    // among them.
+    std::vector<HWND> tabOrder() const;
     HWND toolTips() const { return toolTips_; }
     void setToolTips(HWND toolTips) { toolTips_ = toolTips; }
 

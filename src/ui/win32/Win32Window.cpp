@@ -60,7 +60,7 @@ void Win32Window::create(const ui::WindowLayout& layout, const WindowOptions& op
     controls_ = buildControls(hwnd_, layout, dpi, *fonts_, colours_, options.custom);
     keyboard_ = options.keyboard;
     if (keyboard_)
-        addKeyboardWindow(hwnd_);
+        addKeyboardWindow(hwnd_, controls_.tabOrder());
 }
 
 void Win32Window::setDefaultButton(std::string_view name)

@@ -72,7 +72,7 @@ TEST_F(AboutWindowTest, IsBuiltFromItsTableWithARealTabStrip)
     // Loading puts the pages over the first one and the version line under the logo.
     test::expectBuiltAsLaidOut(box->hwnd(), box->controls(), layout,
                                {"fraInfo(2)", "fraInfo(3)", "fraInfo(4)", "lblBuild", "cmdSysInfo"});
-    test::expectTabOrder(box->hwnd(), box->controls(), layout);
+    test::expectTabOrder(box->controls(), layout);
     ASSERT_EQ(SendMessageW(box->control("tabStrip"), TCM_GETITEMCOUNT, 0, 0), std::ssize(layout.tabs));
     for (std::size_t i = 0; i < layout.tabs.size(); ++i)
         EXPECT_EQ(tabTexts(static_cast<int>(i)),
@@ -113,7 +113,7 @@ TEST_F(AboutWindowTest, SystemInfoButtonShowsOnlyWhenItsProgramIsRegisteredAndSt
         box = open();
         EXPECT_EQ(shown(box->control("cmdSysInfo")), path && *path);
         EXPECT_EQ(backend.openHandles(), 0);
-        test::expectTabOrder(box->hwnd(), box->controls(), ui::frmAboutLayout());
+        test::expectTabOrder(box->controls(), ui::frmAboutLayout());
         SendMessageW(box->control("cmdSysInfo"), BM_CLICK, 0, 0);
     }
     EXPECT_EQ(shell.started, std::vector<std::string>{"C:\\Program Files\\msinfo32.exe"});

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/Layout.h"
+#include "ui/win32/MessageLoop.h"
 #include "ui/win32/Win32Controls.h"
 #include "ui/win32/Win32Style.h"
 #include "ui/win32/Win32Text.h"
@@ -68,9 +69,13 @@ inline void expectBuiltAsLaidOut(HWND window, const win32::Win32Controls& contro
         HWND control = controls.get(row.name);
         wchar_t windowClass[64] = {};
         GetClassNameW(control, windowClass, 64);
+        // A list is a list box or, for long lists, a virtual list view; the window's own test tells which.
         const wchar_t* expected = row.kind == Label || row.kind == LinkLabel       ? L"Static"
                                   : row.kind == PushButton || row.kind == CheckBox ? L"Button"
                                   : row.kind == TextBox                            ? L"Edit"
+                                  : row.kind == ComboBox                           ? L"ComboBox"
+                                  : row.kind == CheckList                          ? L"SysListView32"
+                                  : row.kind == List                               ? windowClass
                                   : row.kind == TabStrip                           ? L"SysTabControl32"
                                   : row.kind == Frame                              ? L"QuorrinFrame"
                                                                                    : L"QuorrinPicture";
@@ -82,7 +87,10 @@ inline void expectBuiltAsLaidOut(HWND window, const win32::Win32Controls& contro
         }
         if (!loaded.contains(row.name)) {
             EXPECT_EQ((style & WS_VISIBLE) != 0, row.visible);
-            EXPECT_EQ(placeOf(control), placeOf(row.rect, dpi));
+            Place place = placeOf(control);
+            if (row.kind == ComboBox) // as tall as its box and its drop-down list together
+                place[3] = placeOf(row.rect, dpi)[3];
+            EXPECT_EQ(place, placeOf(row.rect, dpi));
             if (!row.caption.empty()) {
                 EXPECT_EQ(win32::windowText(control), win32::fromAnsi(row.caption));
             }
@@ -117,29 +125,51 @@ inline void expectBuiltAsLaidOut(HWND window, const win32::Win32Controls& contro
     }
 }
 
-// Tab goes round the window's own shown controls that take the focus, in the order of their tab indexes. A
-// control inside a picture box keeps its place there, out of the window's round.
-inline void expectTabOrder(HWND window, const win32::Win32Controls& controls, const ui::WindowLayout& layout)
+// Presses Tab (Shift+Tab when `backwards`) on the control that holds the focus, as the user does.
+inline void pressTab(bool backwards = false)
+{
+    BYTE keys[256]{};
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = backwards ? 0x80 : 0;
+    SetKeyboardState(keys);
+    MSG message{GetFocus(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
+    EXPECT_TRUE(win32::translateKeyboardMessage(message)) << "Tab was not taken";
+    keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+}
+
+// The name of the control that holds the focus, or of the control the focused window is part of.
+inline std::string_view focusedControl(const win32::Win32Controls& controls)
+{
+    for (HWND w = GetFocus(); w; w = GetParent(w))
+        if (const auto found = std::ranges::find(controls.all(), w, &win32::BuiltControl::hwnd);
+            found != controls.all().end())
+            return found->row->name;
+    return "(none)";
+}
+
+// Tab goes round the window's shown controls that take the focus, those inside a picture box among them, in
+// the order of their tab indexes, and comes round to the first; Shift+Tab goes back.
+inline void expectTabOrder(const win32::Win32Controls& controls, const ui::WindowLayout& layout)
 {
     std::vector<const ui::ControlRow*> rows;
     for (const ui::ControlRow& row : layout.controls)
-        if (row.tabIndex != ui::kNoTab && ui::takesFocus(row.kind) && row.parent.empty() &&
-            (GetWindowLongPtrW(controls.get(row.name), GWL_STYLE) & WS_VISIBLE))
+        if (row.tabIndex != ui::kNoTab && ui::takesFocus(row.kind) && IsWindowVisible(controls.get(row.name)))
             rows.push_back(&row);
     std::ranges::sort(rows, {}, &ui::ControlRow::tabIndex);
     ASSERT_FALSE(rows.empty());
     std::vector<std::string_view> expected;
     std::vector<std::string_view> walked;
-    HWND first = controls.get(rows.front()->name);
-    HWND at = first;
+    SetFocus(controls.get(rows.front()->name));
     for (const ui::ControlRow* row : rows) {
         expected.push_back(row->name);
-        const auto found = std::ranges::find(controls.all(), at, &win32::BuiltControl::hwnd);
-        walked.push_back(found == controls.all().end() ? "?" : found->row->name);
-        at = GetNextDlgTabItem(window, at, FALSE);
+        walked.push_back(focusedControl(controls));
+        pressTab();
     }
     EXPECT_EQ(walked, expected) << layout.name;
-    EXPECT_EQ(at, first) << "Tab comes round to the first control again";
+    EXPECT_EQ(focusedControl(controls), expected.front()) << "Tab comes round to the first control again";
+    pressTab(true);
+    EXPECT_EQ(focusedControl(controls), expected.back()) << "Shift+Tab goes back";
 }
 
 } // namespace quorrin::test

@@ -1,5 +1,6 @@
 #include "support/CoreWorld.h"
 #include "ui/win32/frmMain.h"
+#include "ui/win32/LayoutChecks.h"
 #include "ui/win32/Win32Menu.h"
 #include "ui/win32/Win32Style.h"
 #include "ui/win32/Win32Text.h"
@@ -14,56 +15,6 @@ namespace quorrin::win32 {
 namespace {
 
 using ui::ControlKind;
-
-std::wstring classOf(HWND control)
-{
-    wchar_t name[64] = {};
-    GetClassNameW(control, name, 64);
-    return name;
-}
-
-const wchar_t* expectedClass(const ui::ControlRow& row)
-{
-    switch (row.kind) {
-    case ControlKind::Label:
-    case ControlKind::LinkLabel:
-        return L"Static";
-    case ControlKind::Picture:
-        return L"QuorrinPicture";
-    case ControlKind::PushButton:
-    case ControlKind::CheckBox:
-        return L"Button";
-    case ControlKind::TextBox:
-        return L"Edit";
-    case ControlKind::ComboBox:
-        return L"ComboBox";
-    case ControlKind::CheckList:
-        return L"SysListView32";
-    case ControlKind::List:
-        return row.name.ends_with("ZoneNames") ? L"SysListView32" : L"ListBox";
-    case ControlKind::TabStrip:
-        return L"SysTabControl32";
-    case ControlKind::Frame:
-        return L"QuorrinFrame";
-    }
-    return L"";
-}
-
-// A control's rectangle in its parent's client coordinates.
-RECT placeOf(HWND control)
-{
-    RECT rect;
-    GetWindowRect(control, &rect);
-    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
-LOGFONTW fontOf(HWND control)
-{
-    LOGFONTW font{};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font), &font);
-    return font;
-}
 
 bool shown(HWND control)
 {
@@ -130,33 +81,19 @@ TEST_F(MainWindowTest, EveryControlIsBuiltFromItsRow)
 {
     const ui::WindowLayout& layout = ui::frmMainLayout();
     const int dpi = dpiOf(window.hwnd());
-    for (const ui::ControlRow& row : layout.controls) {
-        SCOPED_TRACE(std::string(row.name));
-        HWND hwnd = control(row.name);
-        EXPECT_EQ(classOf(hwnd), expectedClass(row));
-        const RECT expected = toPixels(row.rect, dpi);
-        const RECT place = placeOf(hwnd);
-        EXPECT_EQ(place.left, expected.left);
-        EXPECT_EQ(place.top, expected.top);
-        EXPECT_EQ(place.right, expected.right);
-        if (row.kind != ControlKind::ComboBox) { // a drop-down box is as tall as its box and list together
-            EXPECT_EQ(place.bottom, expected.bottom);
-        }
-        if (!row.caption.empty()) {
-            EXPECT_EQ(toAnsi(windowText(hwnd)), row.caption);
-        }
-        const LOGFONTW font = fontOf(hwnd);
-        const ui::ControlFont wanted = row.font == ui::kWindowFont ? layout.font : row.font;
-        EXPECT_EQ(std::wstring(font.lfFaceName),
-                  wanted.face == ui::FontFace::Verdana ? L"Verdana" : L"Microsoft Sans Serif");
-        EXPECT_EQ(font.lfWeight >= FW_BOLD, wanted.bold);
-        EXPECT_EQ(font.lfHeight, -MulDiv(11, dpi, 96));
-        if (row.name != "DebugList") { // shown by the mode
-            EXPECT_EQ(shown(hwnd), row.visible);
-        }
+    test::expectBuiltAsLaidOut(window.hwnd(), window.controls(), layout, {"DebugList"}); // shown by the mode
+    EXPECT_EQ(test::placeOf(control("DebugList")), test::placeOf(layout.control("DebugList").rect, dpi));
+    // The friends lists hold up to 32,767 entries: virtual list views; the others are list boxes.
+    for (const auto& [list, listClass] : {std::pair{"SourceListZoneNames", L"SysListView32"},
+                                          {"TargetListZoneNames", L"SysListView32"},
+                                          {"DebugList", L"ListBox"},
+                                          {"TransferList", L"ListBox"}}) {
+        wchar_t name[64] = {};
+        GetClassNameW(control(list), name, 64);
+        EXPECT_STREQ(name, listClass) << list;
     }
     // Written out, so that a wrong row shows too.
-    EXPECT_EQ(placeOf(control("BtnTransfer")).left, MulDiv(216, dpi, 96));
+    EXPECT_EQ(test::placeOf(control("BtnTransfer"))[0], MulDiv(216, dpi, 96));
     EXPECT_EQ(toAnsi(windowText(control("SourceList"))), "Select Source Name");
     EXPECT_EQ(toAnsi(windowText(window.hwnd())), "Quorrin");
     EXPECT_FALSE(shown(control("DebugList"))); // Normal Mode
@@ -164,18 +101,9 @@ TEST_F(MainWindowTest, EveryControlIsBuiltFromItsRow)
 
 TEST_F(MainWindowTest, TabMovesInTheOrderOfTheTabPlaces)
 {
-    std::vector<std::string> order;
-    HWND first = control("BtnTransfer");
+    ShowWindow(window.hwnd(), SW_SHOW);
     // Hidden controls are passed over: DebugList and TransferList in Normal Mode.
-    for (HWND at = first; order.empty() || at != first; at = GetNextDlgTabItem(window.hwnd(), at, FALSE)) {
-        for (const BuiltControl& built : window.controls().all())
-            if (built.hwnd == at)
-                order.emplace_back(built.row->name);
-        if (order.size() > 20)
-            break;
-    }
-    EXPECT_EQ(order, (std::vector<std::string>{"BtnTransfer", "SourceListZoneNames", "TargetListZoneNames",
-                                               "SourceList", "TargetList", "Picture1"}));
+    test::expectTabOrder(window.controls(), ui::frmMainLayout());
 }
 
 TEST_F(MainWindowTest, MenusCarryCaptionsSeparatorsAndTheModeChecks)
