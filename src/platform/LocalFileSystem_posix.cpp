@@ -1,12 +1,16 @@
 #include "base/RuntimeError.h"
+#include "platform/DescriptorStream_posix.h"
 #include "platform/FileSync.h"
 #include "platform/FileSystem.h"
 #include "platform/NativePath.h"
 
+#include <array>
 #include <cerrno>
+#include <fcntl.h>
 #include <filesystem>
-#include <fstream>
+#include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
 
 namespace quorrin {
 
@@ -38,38 +42,75 @@ RuntimeError errorFromErrno(int code, const fs::path& path)
     }
 }
 
+// Opens `path` as a regular file only. A FIFO, socket, device or folder under a friends list's name is no
+// friends list: it is opened without blocking (a FIFO without a writer would otherwise hang the program) and
+// refused by the type of what was opened, so that nothing swapped in between a look and the open gets
+// through. The descriptor that is returned blocks again.
+int openRegularFile(const fs::path& path, int flags)
+{
+    int descriptor;
+    do
+        descriptor = ::open(path.c_str(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+    while (descriptor < 0 && errno == EINTR);
+    if (descriptor < 0)
+        throw errorFromErrno(errno == ENXIO ? EISDIR : errno, path); // ENXIO: a FIFO nobody reads
+    struct stat status
+    {};
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(descriptor);
+        throw RuntimeError(ErrorNumber::PathFileAccessError);
+    }
+    ::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
+    return descriptor;
+}
+
+// The file next to `target` that takes content meant to replace `target` once it is complete. Whatever is
+// left under that name (a run that was killed, or a link) is removed first, and O_EXCL makes sure nothing
+// that appears under the name meanwhile is written through.
+std::pair<int, fs::path> createTemporaryNextTo(const fs::path& target)
+{
+    fs::path temporary = target;
+    temporary += ".tmp";
+    ::unlink(temporary.c_str());
+    const int descriptor =
+        ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC, 0666);
+    if (descriptor < 0)
+        throw errorFromErrno(errno, temporary);
+    return {descriptor, temporary};
+}
+
 class LocalFileSystem final : public FileSystem
 {
 public:
     std::unique_ptr<std::istream> openForReading(const std::string& path) override
     {
-        errno = 0;
-        auto stream = std::make_unique<std::ifstream>(nativePath(path), std::ios::binary);
-        if (!stream->is_open())
-            throw errorFromErrno(errno, nativePath(path));
-        std::error_code error;
-        if (fs::is_directory(nativePath(path), error))
-            throw RuntimeError(ErrorNumber::PathFileAccessError);
-        return stream;
+        return std::make_unique<DescriptorInputStream>(openRegularFile(nativePath(path), O_RDONLY));
     }
 
     std::unique_ptr<std::ostream> openForWriting(const std::string& path) override
     {
-        errno = 0;
-        auto stream = std::make_unique<std::ofstream>(nativePath(path), std::ios::binary | std::ios::trunc);
-        if (!stream->is_open())
-            throw errorFromErrno(errno, nativePath(path));
-        return stream;
+        // Emptied only once it is known to be a regular file.
+        const int descriptor = openRegularFile(nativePath(path), O_WRONLY | O_CREAT);
+        if (::ftruncate(descriptor, 0) != 0) {
+            const int code = errno;
+            ::close(descriptor);
+            throw errorFromErrno(code, nativePath(path));
+        }
+        return std::make_unique<DescriptorOutputStream>(descriptor);
     }
 
+    // The copy is written next to `to` and renamed over it when complete: a link under the name `to` is
+    // replaced, never followed, and `to` is never half written.
     void copyFile(const std::string& from, const std::string& to) override
     {
-        std::error_code error;
-        if (!fs::is_regular_file(nativePath(from), error))
-            throw errorFromErrno(ENOENT, nativePath(from));
-        fs::copy_file(nativePath(from), nativePath(to), fs::copy_options::overwrite_existing, error);
-        if (error)
-            throw errorFromErrno(error.value(), nativePath(to));
+        DescriptorInputStream in(openRegularFile(nativePath(from), O_RDONLY));
+        replaceFileWith(to, [&in](std::ostream& out) {
+            std::array<char, 64 * 1024> chunk;
+            while (in.read(chunk.data(), chunk.size()) || in.gcount() > 0)
+                out.write(chunk.data(), in.gcount());
+            if (in.bad())
+                throw RuntimeError(ErrorNumber::DeviceIoError);
+        });
     }
 
     void replaceFile(const std::string& path, std::string_view contents) override
@@ -82,37 +123,43 @@ public:
     void replaceFileWith(const std::string& path, const std::function<void(std::ostream&)>& write) override
     {
         const fs::path target = nativePath(path);
-        fs::path temporary = target;
-        temporary += ".tmp";
+        auto [descriptor, temporary] = createTemporaryNextTo(target);
+        const auto discard = [&temporary] {
+            std::error_code ignored;
+            fs::remove(temporary, ignored);
+        };
         {
-            errno = 0;
-            std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-            if (!out.is_open())
-                throw errorFromErrno(errno, temporary);
+            DescriptorOutputStream out(descriptor);
             try {
                 write(out);
             } catch (...) {
                 out.close();
-                std::error_code ignored;
-                fs::remove(temporary, ignored);
+                discard();
                 throw;
+            }
+            errno = 0;
+            out.flush();
+            const int flushError = errno;
+            if (!out || ::fsync(descriptor) != 0) {
+                const int code = flushError != 0 ? flushError : errno;
+                out.close();
+                discard();
+                throw errorFromErrno(code == 0 ? EIO : code, target);
             }
             out.close();
             if (!out) {
                 const int code = errno;
-                std::error_code ignored;
-                fs::remove(temporary, ignored);
+                discard();
                 throw errorFromErrno(code == 0 ? EIO : code, target);
             }
         }
-        flushToDisk(temporary);
         std::error_code error;
         fs::rename(temporary, target, error);
         if (error) {
-            std::error_code ignored;
-            fs::remove(temporary, ignored);
+            discard();
             throw errorFromErrno(error.value(), target);
         }
+        flushToDisk(target.parent_path().empty() ? fs::path(".") : target.parent_path());
     }
 };
 

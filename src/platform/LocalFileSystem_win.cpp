@@ -3,6 +3,7 @@
 #include "platform/NativePath.h"
 #include "platform/Win32Error_win.h"
 
+#include <array>
 #include <filesystem>
 #include <streambuf>
 #include <type_traits>
@@ -27,12 +28,18 @@ RuntimeError fileError(const fs::path& path, DWORD code)
 }
 
 // Shared for reading and writing, as the C runtime's fopen opened it: the Zone client may hold the file open.
+// Only a file on a disk is taken: a pipe, console or other device under the name is refused by the type of
+// what was opened.
 HANDLE openFile(const fs::path& path, DWORD access, DWORD disposition)
 {
     const HANDLE file = ::CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                       disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         throw fileError(path, ::GetLastError());
+    if (::GetFileType(file) != FILE_TYPE_DISK) {
+        ::CloseHandle(file);
+        throw RuntimeError(ErrorNumber::PathFileAccessError);
+    }
     return file;
 }
 
@@ -159,16 +166,28 @@ public:
 
     std::unique_ptr<std::ostream> openForWriting(const std::string& path) override
     {
-        // CREATE_ALWAYS empties an existing file in place, keeping the file itself.
-        return std::make_unique<HandleStream<std::ostream>>(
-            openFile(nativePath(path), GENERIC_WRITE, CREATE_ALWAYS));
+        // Emptied in place, keeping the file itself, and only once it is known to be a file.
+        const HANDLE file = openFile(nativePath(path), GENERIC_WRITE, OPEN_ALWAYS);
+        if (!::SetEndOfFile(file)) {
+            const DWORD code = ::GetLastError();
+            ::CloseHandle(file);
+            throw runtimeErrorFromWin32(code);
+        }
+        return std::make_unique<HandleStream<std::ostream>>(file);
     }
 
+    // The copy is written next to `to` and moved over it when complete: a link under the name `to` is
+    // replaced, never followed, and `to` is never half written.
     void copyFile(const std::string& from, const std::string& to) override
     {
-        const fs::path target = nativePath(to);
-        if (!::CopyFileW(nativePath(from).c_str(), target.c_str(), FALSE))
-            throw fileError(target, ::GetLastError());
+        HandleStream<std::istream> in(openFile(nativePath(from), GENERIC_READ, OPEN_EXISTING));
+        replaceFileWith(to, [&in](std::ostream& out) {
+            std::array<char, 64 * 1024> chunk;
+            while (in.read(chunk.data(), chunk.size()) || in.gcount() > 0)
+                out.write(chunk.data(), in.gcount());
+            if (in.bad())
+                throw RuntimeError(ErrorNumber::DeviceIoError);
+        });
     }
 
     void replaceFile(const std::string& path, std::string_view contents) override

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <array>
+#include <istream>
+#include <ostream>
+#include <streambuf>
+
+namespace quorrin {
+
+// A stream buffer over an open file descriptor, which it closes when it goes. A failed read or write makes
+// the stream that uses it bad; a failed close is reported by close().
+class DescriptorBuffer final : public std::streambuf
+{
+public:
+    explicit DescriptorBuffer(int descriptor);
+    ~DescriptorBuffer() override;
+    DescriptorBuffer(const DescriptorBuffer&) = delete;
+    DescriptorBuffer& operator=(const DescriptorBuffer&) = delete;
+
+    // Writes what is buffered and closes the descriptor; false when either failed.
+    bool close();
+
+protected:
+    int_type underflow() override;
+    int_type overflow(int_type ch) override;
+    int sync() override;
+
+private:
+    bool writeBuffered();
+
+    int descriptor_;
+    std::array<char, 64 * 1024> buffer_{};
+};
+
+// A file opened for reading or for writing by descriptor.
+class DescriptorInputStream final : public std::istream
+{
+public:
+    explicit DescriptorInputStream(int descriptor) : std::istream(nullptr), buffer_(descriptor)
+    {
+        rdbuf(&buffer_);
+    }
+
+private:
+    DescriptorBuffer buffer_;
+};
+
+class DescriptorOutputStream final : public std::ostream
+{
+public:
+    explicit DescriptorOutputStream(int descriptor) : std::ostream(nullptr), buffer_(descriptor)
+    {
+        rdbuf(&buffer_);
+    }
+    // Writes what is left and closes the file; the stream goes bad when that fails.
+    void close()
+    {
+        if (!buffer_.close())
+            setstate(std::ios::badbit);
+    }
+
+private:
+    DescriptorBuffer buffer_;
+};
+
+} // namespace quorrin
