@@ -32,7 +32,8 @@ std::string timeStamp()
            twoDigits(static_cast<unsigned>(time.seconds().count()));
 }
 
-// Moves a damaged file to a new name beside it, so that the next write does not destroy what it holds.
+// Keeps a damaged file under a new name beside it, so that the next write does not destroy what it holds.
+// Linked (or copied) rather than moved: if the write that follows fails, the file is still in its place.
 bool keepAside(const fs::path& path)
 {
     const std::string base = path.string() + ".damaged-" + timeStamp();
@@ -41,7 +42,9 @@ bool keepAside(const fs::path& path)
         const fs::path target = attempt == 1 ? base : base + '-' + std::to_string(attempt);
         if (fs::exists(target, error) || error)
             continue;
-        fs::rename(path, target, error);
+        fs::create_hard_link(path, target, error);
+        if (error)
+            fs::copy_file(path, target, error);
         return !error;
     }
     return false;

@@ -6,6 +6,7 @@
 #include "settings/Global.h"
 #include "settings/Schema.h"
 #include "settings/Settings.h"
+#include "support/FailingFileSystem.h"
 #include "support/FakeDialogs.h"
 #include "support/MemoryRegistryBackend.h"
 #include "support/TempDir.h"
@@ -96,6 +97,70 @@ TEST_F(DebugLogWriterTest, CrashNoticeWithoutALogToKeepRaisesAndShowsNoBox)
 {
     test::FakeDialogs dialogs; // fails the test on any box
     EXPECT_THROW(writer.ShowCrashNotice(dialogs), RuntimeError);
+}
+
+// Whichever write of the log fails, Debuglog.txt keeps its last whole content, the failure is raised, the run
+// is not marked clean, and the next write without a fault holds every entry it counts.
+TEST(DebugLogWriterFaults, EveryFailingWriteKeepsTheLastWholeLog)
+{
+    struct World
+    {
+        World()
+        {
+            for (int i = 0; i < 30; ++i)
+                log.add("entry " + std::to_string(i));
+            writer.WriteDebugLog("2");
+            log.add("later");
+            files.writeOperations = 0;
+        }
+        std::string file() const { return dir.read("Debuglog.txt"); }
+        // The entries up to the count of the last write; a silent write counts one more than it writes.
+        std::string loggedEntries() const
+        {
+            std::string text;
+            for (std::size_t i = 0; i < std::min(writer.LoggedLineCount(), log.size()); ++i)
+                text += log.at(i) + "\r\n";
+            return text;
+        }
+        std::optional<std::string> cleanExit() const
+        {
+            return backend.text(RegRoot::CurrentUser, std::string(schema::kSettingsKey),
+                                std::string(schema::kCleanExit.name));
+        }
+
+        test::TempDir dir;
+        DiagnosticLog log;
+        test::FailingFileSystem files;
+        MemoryRegistryBackend backend;
+        Global store{backend};
+        Settings settings{store};
+        DebugLogWriter writer{log, files, settings, dir.str()};
+    };
+    for (const std::string mode : {"2", "0", "1"}) {
+        SCOPED_TRACE("mode " + mode);
+        World counted;
+        counted.writer.WriteDebugLog(mode);
+        test::forEachWriteFault(counted.files.writeOperations, [&](test::WriteFault fault) {
+            World world;
+            const std::string old = world.file();
+            const std::size_t logged = world.writer.LoggedLineCount();
+            world.files.fault = fault;
+            try {
+                world.writer.WriteDebugLog(mode);
+                ADD_FAILURE() << "the failure was not raised";
+            } catch (const RuntimeError& error) {
+                EXPECT_EQ(error.number(), static_cast<int>(world.files.raised.value()));
+            }
+            EXPECT_EQ(world.file(), old);
+            EXPECT_EQ(world.writer.LoggedLineCount(), logged);
+            EXPECT_EQ(world.cleanExit(), std::nullopt);
+
+            world.files.fault.reset();
+            world.writer.WriteDebugLog(mode);
+            EXPECT_EQ(world.file(), world.loggedEntries());
+            EXPECT_EQ(world.cleanExit(), mode == "1" ? std::optional<std::string>("True") : std::nullopt);
+        });
+    }
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "base/Contacts.h"
-#include "support/CoreWorld.h"
 #include "support/ExpectedBoxes.h"
+#include "support/GeneratedFriends.h"
+#include "support/TransferWorld.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -9,36 +10,7 @@
 namespace quorrin::test {
 namespace {
 
-const MessageBoxRequest kDone{"Transfer Complete. FriendsList Updated", "Done", MessageIcon::Information,
-                              MessageButtons::Ok};
 constexpr const char* kTail = "\r\n[#Watchers Allowed]\r\n\r\n[#Watchers Not Allowed]\r\n";
-
-MessageBoxRequest question(int count)
-{
-    return {"Are you sure you want to add " + std::to_string(count) +
-                " Items (Duplicated items are filtered out) to Dst's Zone Friends List ? ",
-            "Question", MessageIcon::None, MessageButtons::OkCancel};
-}
-
-// Source "Src" and target "Dst" picked, with these friends files; `unchecked` source entries cleared.
-struct TransferWorld : CoreWorld
-{
-    TransferWorld(const std::string& source, const std::string& target, std::set<std::size_t> unchecked = {})
-    {
-        writeFriends("Src", source);
-        writeFriends("Dst", target);
-        core.state.SourceList.items = core.state.TargetList.items = {"Src", "Dst"};
-        core.SourceList_Click(0);
-        core.TargetList_Click(1);
-        for (auto i : unchecked)
-            core.state.SourceListZoneNames.checked.at(i) = false;
-    }
-    void expectQuestionAndDone(int count)
-    {
-        dialogs.expectMessage(question(count), MessageResult::Ok);
-        dialogs.expectMessage(kDone);
-    }
-};
 
 TEST(Transfer, WritesChosenEntriesFirstThenTargetsOwnUnderFriends)
 {
@@ -108,10 +80,10 @@ TEST(Transfer, EndingBeforeTheWriteChangesNothing)
         {select(-1, 1), {{inputError("Please Select a source Zone Name Before Pressing Transfer"), MessageResult::Ok}}, "Error : No Source Selected", false},
         {select(0, -1), {{inputError("Please Select a target Zone Name Before Pressing Transfer"), MessageResult::Ok}}, "Error : No Target Selected", false},
         {select(1, 1), {{inputError("The Source Zone Name can't be the same as the Target Zone Name"), MessageResult::Ok}}, "Error: TargetName is Same as Source Name", false},
-        {[](TransferWorld&) {}, {{question(1), MessageResult::Cancel}}, "User Disagreed. All work done for nothing ;-) Exiting Sub", true},
+        {[](TransferWorld&) {}, {{transferQuestion(1), MessageResult::Cancel}}, "User Disagreed. All work done for nothing ;-) Exiting Sub", true},
         {[](TransferWorld& w) { std::filesystem::remove(w.friendsPath("Dst")); }, {{fatal, MessageResult::Ok}}, "Fatal Error: Unnable to open Target File", true},
         {[](TransferWorld& w) { w.core.state.TargetListZoneNames.lastReadFailed = true; }, {{unread, MessageResult::Ok}}, "Transfer Refused: Target Friends List could not be read", true},
-        {[](TransferWorld& w) { w.core.state.TotalNameMoves = 32767; }, {{question(1), MessageResult::Ok}, {procErrorBox(6, "Overflow"), MessageResult::Ok}}, "Ooops this is bad : Error Nr : 6 in Quorrin\rOverflow", true},
+        {[](TransferWorld& w) { w.core.state.TotalNameMoves = 32767; }, {{transferQuestion(1), MessageResult::Ok}, {procErrorBox(6, "Overflow"), MessageResult::Ok}}, "Ooops this is bad : Error Nr : 6 in Quorrin\rOverflow", true},
         // clang-format on
     };
     for (const auto& c : cases) {
@@ -154,12 +126,54 @@ TEST(Transfer, WriteFailureAfterTheBackupKeepsTheBackupWhole)
     const std::string target = "[Friends]\r\nBob\r\nCy\r\n";
     TransferWorld world("Ann\r\n", target);
     world.files.writeLimit = 12;
-    world.dialogs.expectMessage(question(1), MessageResult::Ok);
+    world.dialogs.expectMessage(transferQuestion(1), MessageResult::Ok);
     world.dialogs.expectMessage(procErrorBox(57, "Device I/O error"));
     world.core.BtnTransfer_Click();
     EXPECT_EQ(world.readFriends("Dst", "Backup"), target);
     EXPECT_EQ(world.readFriends("Dst"), "[Friends]\r\nA") << "the lines written so far stay";
     EXPECT_EQ(world.core.state.TotalTransfers, 1) << "steps already done stay done";
+}
+
+// Whichever write of a transfer fails (the log's, the backup's, the target's), the user keeps every friend of
+// the target, as the target or as its backup, sees the error, and the next transfer works.
+TEST(Transfer, EveryFailingWriteIsReportedAndKeepsEveryFriend)
+{
+    const std::string source = fileBytes(friendsLines("New", 30));
+    const std::string target = fileBytes(friendsLines("Old", 30));
+    std::size_t operations = 0;
+    std::size_t beforeQuestion = 0;
+    std::string written;
+    {
+        TransferWorld world(source, target);
+        world.dialogs.onMessage = [&](const MessageBoxRequest&) {
+            beforeQuestion = world.files.writeOperations;
+            world.dialogs.onMessage = nullptr;
+        };
+        world.expectQuestionAndDone(30);
+        world.core.BtnTransfer_Click();
+        operations = world.files.writeOperations;
+        written = world.readFriends("Dst");
+    }
+    forEachWriteFault(operations, [&](WriteFault fault) {
+        TransferWorld world(source, target);
+        world.files.fault = fault;
+        world.dialogs.answerOthers = MessageResult::Ok;
+        world.core.BtnTransfer_Click();
+
+        const int error = static_cast<int>(world.files.raised.value_or(ErrorNumber::DeviceIoError));
+        std::vector<MessageBoxRequest> boxes{procErrorBox(error, std::string(errorDescription(error)))};
+        if (fault.at > beforeQuestion)
+            boxes.insert(boxes.begin(), transferQuestion(30));
+        EXPECT_EQ(world.dialogs.shown, boxes);
+        EXPECT_TRUE(world.readFriends("Dst") == target || world.readFriends("Dst", "Backup") == target);
+        EXPECT_TRUE(world.view.timer1Enabled);
+
+        world.files.fault.reset();
+        world.dialogs.answerOthers.reset();
+        world.expectQuestionAndDone(30);
+        world.core.BtnTransfer_Click();
+        EXPECT_EQ(world.readFriends("Dst"), written);
+    });
 }
 
 TEST(Transfer, TooManyLinesFailAtTheListOperation)
@@ -168,7 +182,7 @@ TEST(Transfer, TooManyLinesFailAtTheListOperation)
     for (int i = 0; i < 32766; ++i)
         many += "F" + std::to_string(i) + "\r\n";
     TransferWorld world(many, "Bob\r\n");
-    world.dialogs.expectMessage(question(32766), MessageResult::Ok);
+    world.dialogs.expectMessage(transferQuestion(32766), MessageResult::Ok);
     world.dialogs.expectMessage(procErrorBox(6, "Overflow"));
     world.core.BtnTransfer_Click();
     EXPECT_EQ(world.core.state.TotalNameMoves, 32766);

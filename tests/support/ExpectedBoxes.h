@@ -3,7 +3,18 @@
 #include "base/Contacts.h"
 #include "platform/Dialogs.h"
 
+#include <ostream>
 #include <string>
+
+namespace quorrin {
+
+// How a box reads in a failed expectation.
+inline void PrintTo(const MessageBoxRequest& box, std::ostream* out)
+{
+    *out << '"' << box.title << "\": \"" << box.text << '"';
+}
+
+} // namespace quorrin
 
 namespace quorrin::test {
 

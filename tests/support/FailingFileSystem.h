@@ -3,17 +3,36 @@
 #include "base/RuntimeError.h"
 #include "platform/FileSystem.h"
 
-#include <cstdio>
+#include <algorithm>
+#include <cstddef>
+#include <functional>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <memory>
 #include <optional>
+#include <string>
 
 namespace quorrin::test {
 
-// The machine's file system, except where a test makes it fail.
+// From the write operation numbered `at` (counted from 1) on, every write operation fails with `error`, as
+// on a disk that has run full or a device that has gone.
+struct WriteFault
+{
+    std::size_t at;
+    ErrorNumber error;
+};
+
+// The machine's file system, except where a test makes it fail. The write operations it counts: each write
+// into a stream and each flush of one, the close and the rename that end a replace, a copy.
 class FailingFileSystem : public FileSystem
 {
 public:
     bool failReplace = false;              // replacing a file raises Permission denied
     std::optional<std::size_t> writeLimit; // a file opened for writing breaks after this many bytes
+    std::optional<WriteFault> fault;
+    std::size_t writeOperations = 0;
+    // The error the fault was raised as; empty while it only left a stream bad (or did not strike).
+    std::optional<ErrorNumber> raised;
 
     std::unique_ptr<std::istream> openForReading(const std::string& path) override
     {
@@ -21,49 +40,111 @@ public:
     }
     std::unique_ptr<std::ostream> openForWriting(const std::string& path) override
     {
-        auto file = disk_->openForWriting(path);
-        if (!writeLimit)
-            return file;
-        return std::make_unique<Limited>(std::move(file), *writeLimit);
+        return std::make_unique<OwningStream>(disk_->openForWriting(path), *this, writeLimit);
     }
-    void copyFile(const std::string& from, const std::string& to) override { disk_->copyFile(from, to); }
+    void copyFile(const std::string& from, const std::string& to) override
+    {
+        if (failsNow()) {
+            // The harshest copy that fails: the destination is left torn.
+            const std::string bytes = readAll(from);
+            disk_->openForWriting(to)->write(bytes.data(), static_cast<std::streamsize>(bytes.size() / 2));
+            raise();
+        }
+        disk_->copyFile(from, to);
+    }
     void replaceFile(const std::string& path, std::string_view contents) override
     {
-        failIfAsked();
-        disk_->replaceFile(path, contents);
+        replaceFileWith(path, [contents](std::ostream& out) {
+            out.write(contents.data(), static_cast<std::streamsize>(contents.size()));
+        });
     }
     void replaceFileWith(const std::string& path, const std::function<void(std::ostream&)>& write) override
     {
-        failIfAsked();
-        disk_->replaceFileWith(path, write);
+        if (failReplace)
+            throw RuntimeError(ErrorNumber::PermissionDenied);
+        disk_->replaceFileWith(path, [&](std::ostream& file) {
+            Stream out(file, *this, std::nullopt);
+            write(out);
+            // Throwing here makes the disk drop its new file, as a failed close or rename would.
+            if (!out || failsNow()) // the close
+                raise();
+            if (failsNow()) // the rename
+                raise();
+        });
     }
 
 private:
-    // Passes `limit` bytes on to the real file, then fails like a full disk.
-    struct Limited : std::streambuf, std::ostream
+    // Passes writes on to `file_`, counting each; a failing write passes half its bytes on first.
+    struct Stream : std::streambuf, std::ostream
     {
-        Limited(std::unique_ptr<std::ostream> file, std::size_t limit)
-            : std::ostream(this), file_(std::move(file)), limit_(limit)
+        Stream(std::ostream& file, FailingFileSystem& owner, std::optional<std::size_t> limit)
+            : std::ostream(this), file_(file), owner_(owner), limit_(limit)
         {}
-        std::streambuf::int_type overflow(std::streambuf::int_type ch) override
+        using int_type = std::streambuf::int_type;
+        using traits_type = std::streambuf::traits_type;
+
+        int_type overflow(int_type ch) override
         {
-            if (ch == EOF || limit_ == 0)
-                return EOF;
-            --limit_;
-            file_->put(static_cast<char>(ch)).flush();
-            return ch;
+            if (traits_type::eq_int_type(ch, traits_type::eof()))
+                return traits_type::not_eof(ch);
+            const char c = traits_type::to_char_type(ch);
+            return xsputn(&c, 1) == 1 ? ch : traits_type::eof();
         }
-        std::unique_ptr<std::ostream> file_;
-        std::size_t limit_;
+        std::streamsize xsputn(const char* s, std::streamsize n) override
+        {
+            std::streamsize passed = owner_.failsNow() ? n / 2 : n;
+            if (limit_) {
+                passed = std::min(passed, static_cast<std::streamsize>(*limit_));
+                *limit_ -= static_cast<std::size_t>(passed);
+            }
+            file_.write(s, passed);
+            return file_ ? passed : 0;
+        }
+        int sync() override { return !owner_.failsNow() && file_.flush() ? 0 : -1; }
+
+        std::ostream& file_;
+        FailingFileSystem& owner_;
+        std::optional<std::size_t> limit_;
+    };
+    struct OwningStream : Stream
+    {
+        OwningStream(std::unique_ptr<std::ostream> file, FailingFileSystem& owner,
+                     std::optional<std::size_t> limit)
+            : Stream(*file, owner, limit), owned_(std::move(file))
+        {}
+        std::unique_ptr<std::ostream> owned_;
     };
 
-    void failIfAsked() const
+    bool failsNow()
     {
-        if (failReplace)
-            throw RuntimeError(ErrorNumber::PermissionDenied);
+        ++writeOperations;
+        return fault && writeOperations >= fault->at;
+    }
+    [[noreturn]] void raise()
+    {
+        raised = fault ? fault->error : ErrorNumber::DeviceIoError;
+        throw RuntimeError(*raised);
+    }
+    std::string readAll(const std::string& path)
+    {
+        const auto in = disk_->openForReading(path);
+        return {std::istreambuf_iterator<char>(*in), {}};
     }
 
     std::unique_ptr<FileSystem> disk_ = createLocalFileSystem();
 };
+
+// Runs `run` once for every write operation of a run that has `operations` of them, failing from that
+// operation on, once as a full disk and once as an I/O error.
+inline void forEachWriteFault(std::size_t operations, const std::function<void(WriteFault)>& run)
+{
+    for (const ErrorNumber error : {ErrorNumber::DiskFull, ErrorNumber::DeviceIoError}) {
+        for (std::size_t at = 1; at <= operations; ++at) {
+            SCOPED_TRACE("write operation " + std::to_string(at) + " fails with error " +
+                         std::to_string(static_cast<int>(error)));
+            run({at, error});
+        }
+    }
+}
 
 } // namespace quorrin::test

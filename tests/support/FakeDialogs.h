@@ -6,12 +6,15 @@
 #include <deque>
 #include <functional>
 #include <gtest/gtest.h>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace quorrin::test {
 
 // Answers message boxes and the folder picker from queues the test fills. A box or pick that nobody expected,
-// or an expected one that never came, fails the running test.
+// or an expected one that never came, fails the running test; `answerOthers` lets a test answer the boxes it
+// cannot foresee and check `shown` instead.
 class FakeDialogs : public Dialogs
 {
 public:
@@ -38,6 +41,9 @@ public:
     {
         if (onMessage)
             onMessage(request);
+        shown.push_back(request);
+        if (messages_.empty() && answerOthers)
+            return *answerOthers;
         if (messages_.empty()) {
             ADD_FAILURE() << "unexpected message box \"" << request.text << "\" titled \"" << request.title
                           << "\"";
@@ -66,6 +72,9 @@ public:
 
     // Called on every box, before it is answered (to look at the world while the box is "open").
     std::function<void(const MessageBoxRequest&)> onMessage;
+    // When set, a box beyond the expected ones gets this answer; the test then checks `shown`.
+    std::optional<MessageResult> answerOthers;
+    std::vector<MessageBoxRequest> shown; // every box, in order
 
 private:
     std::deque<std::pair<MessageBoxRequest, MessageResult>> messages_;

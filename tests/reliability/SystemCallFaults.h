@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+
+namespace quorrin::test {
+
+// Counts the calls of this program that write to files — write and writev on a descriptor above 2, fclose
+// of a stream open for writing, fsync, fdatasync, rename — and makes them fail from the one numbered
+// `failFrom` (counted from 1) on with errno `error`; the first that fails still writes half its bytes.
+// Linking SystemCallFaults.cpp puts these calls of the C library behind it, for the whole program.
+class SystemCallFaults
+{
+public:
+    explicit SystemCallFaults(std::optional<std::size_t> failFrom = std::nullopt, int error = 0);
+    ~SystemCallFaults();
+    SystemCallFaults(const SystemCallFaults&) = delete;
+    SystemCallFaults& operator=(const SystemCallFaults&) = delete;
+
+    std::size_t calls() const;
+};
+
+} // namespace quorrin::test

@@ -1,0 +1,22 @@
+#include "base/DiagnosticLog.h"
+#include "friends/TransferLines.h"
+#include "platform/FileSystem.h"
+#include "support/GeneratedFriends.h"
+
+#include <exception>
+
+// The transfer the kill test interrupts: the core write with backup that the windows run, on the machine's
+// file system, of a full list (32,767 lines) into the Friends.txt given.
+int main(int argc, char** argv)
+{
+    if (argc != 2)
+        return 2;
+    try {
+        quorrin::DiagnosticLog log;
+        quorrin::writeWithBackup(*quorrin::createLocalFileSystem(), argv[1],
+                                 quorrin::test::friendsLines("NewFriend", 32762), log);
+    } catch (const std::exception&) {
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "support/CoreWorld.h"
+
+#include <set>
+#include <string>
+
+namespace quorrin::test {
+
+inline const MessageBoxRequest kTransferDone{"Transfer Complete. FriendsList Updated", "Done",
+                                             MessageIcon::Information, MessageButtons::Ok};
+
+// The transfer's question before it writes `count` friends into Dst.
+inline MessageBoxRequest transferQuestion(int count)
+{
+    return {"Are you sure you want to add " + std::to_string(count) +
+                " Items (Duplicated items are filtered out) to Dst's Zone Friends List ? ",
+            "Question", MessageIcon::None, MessageButtons::OkCancel};
+}
+
+// Source "Src" and target "Dst" picked, with these friends files; `unchecked` source entries cleared.
+struct TransferWorld : CoreWorld
+{
+    TransferWorld(const std::string& source, const std::string& target, std::set<std::size_t> unchecked = {})
+    {
+        writeFriends("Src", source);
+        writeFriends("Dst", target);
+        core.state.SourceList.items = core.state.TargetList.items = {"Src", "Dst"};
+        core.SourceList_Click(0);
+        core.TargetList_Click(1);
+        for (auto i : unchecked)
+            core.state.SourceListZoneNames.checked.at(i) = false;
+    }
+    void expectQuestionAndDone(int count)
+    {
+        dialogs.expectMessage(transferQuestion(count), MessageResult::Ok);
+        dialogs.expectMessage(kTransferDone);
+    }
+};
+
+} // namespace quorrin::test
