@@ -123,7 +123,9 @@ public:
     void replaceFileWith(const std::string& path, const std::function<void(std::ostream&)>& write) override
     {
         const fs::path target = nativePath(path);
-        auto [descriptor, temporary] = createTemporaryNextTo(target);
+        const auto created = createTemporaryNextTo(target);
+        const int descriptor = created.first;
+        const fs::path& temporary = created.second;
         const auto discard = [&temporary] {
             std::error_code ignored;
             fs::remove(temporary, ignored);
