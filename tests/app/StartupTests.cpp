@@ -183,6 +183,26 @@ TEST(Startup, WindowValuesTakeTheirLeadingNumber)
     EXPECT_EQ(log.at(7), "Width : 0");
 }
 
+// The window takes single precision: 38 digits still fit, 40 of either sign do not and end the sequence.
+TEST(Startup, WindowValueBeyondSinglePrecisionEndsTheSequenceThroughProcError)
+{
+    const std::string fits(38, '9'), huge(40, '9');
+    const char* names[] = {"MainLeft", "MainTop", "MainWidth", "MainHeight"};
+    StartWorld taken;
+    for (const char* name : names)
+        taken.put(kSettings, name, fits);
+    taken.start();
+    for (const double twips : taken.view.geometry)
+        EXPECT_EQ(twips, static_cast<float>(std::stod(fits)));
+    for (std::size_t property = 0; property < 4; ++property) {
+        SCOPED_TRACE(names[property]);
+        StartWorld world;
+        world.put(kSettings, names[property], property % 2 ? "-" + huge : huge);
+        world.dialogs.expectMessage(test::procErrorBox(6, "Overflow"));
+        EXPECT_EQ(world.start().back(), "Ooops this is bad : Error Nr : 6 in Quorrin\rOverflow");
+    }
+}
+
 TEST(Startup, CounterBeyondSixteenBitsEndsTheSequenceThroughProcError)
 {
     StartWorld world;

@@ -3,6 +3,7 @@
 #include "support/GeneratedFriends.h"
 #include "support/TransferWorld.h"
 
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 #include <set>
@@ -176,17 +177,37 @@ TEST(Transfer, EveryFailingWriteIsReportedAndKeepsEveryFriend)
     });
 }
 
-TEST(Transfer, TooManyLinesFailAtTheListOperation)
+// The written list holds the [Friends] tag, the chosen entries, the target's "Bob" and four closing lines.
+TEST(Transfer, WritesAtMost32767Lines)
 {
-    std::string many;
-    for (int i = 0; i < 32766; ++i)
-        many += "F" + std::to_string(i) + "\r\n";
-    TransferWorld world(many, "Bob\r\n");
-    world.dialogs.expectMessage(transferQuestion(32766), MessageResult::Ok);
-    world.dialogs.expectMessage(procErrorBox(6, "Overflow"));
-    world.core.BtnTransfer_Click();
-    EXPECT_EQ(world.core.state.TotalNameMoves, 32766);
-    EXPECT_EQ(world.readFriends("Dst"), "Bob\r\n");
+    const struct
+    {
+        int chosen;
+        std::vector<MessageBoxRequest> boxes;
+        int moves;
+        std::size_t linesWritten; // 0: the target is left as it was
+    } cases[] = {
+        {32761, {transferQuestion(32761), kTransferDone}, 32761, 32767},
+        {32762, {transferQuestion(32762), procErrorBox(6, "Overflow")}, 32762, 0},
+        {32767, {procErrorBox(6, "Overflow")}, 0, 0}, // the chosen entries alone overflow: nothing is asked
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.chosen);
+        std::string many;
+        for (int i = 0; i < c.chosen; ++i)
+            many += "F" + std::to_string(i) + "\r\n";
+        TransferWorld world(many, "Bob\r\n");
+        for (const auto& box : c.boxes)
+            world.dialogs.expectMessage(box, MessageResult::Ok);
+        world.core.BtnTransfer_Click();
+        EXPECT_EQ(world.core.state.TotalNameMoves, c.moves);
+        const std::string written = world.readFriends("Dst");
+        if (c.linesWritten == 0)
+            EXPECT_EQ(written, "Bob\r\n");
+        else
+            EXPECT_EQ(static_cast<std::size_t>(std::count(written.begin(), written.end(), '\n')),
+                      c.linesWritten);
+    }
 }
 
 TEST(Transfer, LogsEveryStepOfASuccessfulTransfer)

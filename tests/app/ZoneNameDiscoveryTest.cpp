@@ -12,6 +12,7 @@
 #include "support/TempDir.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -76,6 +77,42 @@ TEST(ZoneNameDiscovery, aFailingStepIsReportedAndTheScanGoesOn)
     const auto failed = std::find(log.begin(), log.end(), "Added Item: Bee");
     ASSERT_LT(failed + 1, log.end());
     EXPECT_EQ(failed[1], "Ooops this is bad : Error Nr : 70 in Quorrin\rPermission denied");
+}
+
+// Finds one folder, "Ace", then fails every fetch of the next entry. After a few fetches it gives up, so a
+// listing that does not stop by itself still ends (and fails the test) instead of hanging.
+struct FailingNextSearch final : FileSearch
+{
+    SearchHandle findFirst(const std::string&, FindData& data) override
+    {
+        std::snprintf(data.cFileName, sizeof data.cFileName, "Ace");
+        return 1;
+    }
+    bool findNext(SearchHandle, FindData&) override
+    {
+        if (++fetches > 3)
+            return false;
+        throw RuntimeError(ErrorNumber::DeviceIoError);
+    }
+    void findClose(SearchHandle) override { ++closes; }
+    std::uint32_t getFileAttributes(const std::string&) override { return kFileAttributeDirectory; }
+
+    int fetches = 0;
+    int closes = 0;
+};
+
+TEST(ZoneNameDiscovery, aNextEntryThatKeepsFailingEndsTheListingWithWhatItHas)
+{
+    World w;
+    auto failing = std::make_unique<FailingNextSearch>();
+    const FailingNextSearch& search = *failing;
+    w.search = std::move(failing);
+    w.dialogs.expectMessage(test::procErrorBox(57, "Device I/O error"));
+    EXPECT_EQ(w.scan(w.zone.str()), Lines{"Ace"});
+    EXPECT_EQ(w.state.DebugList.entries(),
+              (Lines{"Starting to Search For Zone Names", "Added Item: Ace",
+                     "Ooops this is bad : Error Nr : 57 in Quorrin\rDevice I/O error"}));
+    EXPECT_EQ(search.closes, 1);
 }
 
 } // namespace

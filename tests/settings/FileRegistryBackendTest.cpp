@@ -101,6 +101,31 @@ TEST_F(FileRegistryBackendTest, ReadsAHandWrittenFileAndKeepsItsValuesThroughARe
     EXPECT_TRUE(damagedCopies(dir).empty());
 }
 
+TEST_F(FileRegistryBackendTest, KeyAndValueNamesIgnoreTheCaseOfAsciiLettersOnly)
+{
+    struct Name
+    {
+        char written, asked;
+        bool folds;
+    };
+    // The neighbours of the letters and 8-bit letters match only themselves.
+    std::vector<Name> names{
+        {'`', '@', false}, {'{', '[', false}, {'\xE0', '\xC0', false}, {'\xE9', '\xC9', false}};
+    for (char letter = 'a'; letter <= 'z'; ++letter)
+        names.push_back({letter, static_cast<char>(letter - 'a' + 'A'), true});
+    std::string file = "REGEDIT4\r\n";
+    for (const Name& name : names)
+        file += "[HKEY_CURRENT_USER\\Q\\" + std::string(1, name.written) + "]\r\n\"" + name.written +
+                "\"=\"x\"\r\n";
+    dir.write(kUserFile, file);
+
+    for (const Name& name : names) {
+        const std::string written(1, name.written), asked(1, name.asked);
+        EXPECT_EQ(read("Q\\" + asked, written), name.folds ? "x" : "") << "key " << asked;
+        EXPECT_EQ(read("Q\\" + written, asked), name.folds ? "x" : "") << "value " << asked;
+    }
+}
+
 TEST_F(FileRegistryBackendTest, KeepsADamagedFileAsideBeforeTheFirstWrite)
 {
     const std::string header = "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Quorrin\\Settings]\r\n";
@@ -114,6 +139,9 @@ TEST_F(FileRegistryBackendTest, KeepsADamagedFileAsideBeforeTheFirstWrite)
         {"broken lines", readTestData("settings-broken-lines.reg"), "Developer"},
         {"hex cut off", readTestData("settings-hex-cut-off.reg"), "Developer"},
         {"binary garbage", readTestData("settings-binary-garbage.reg"), ""},
+        {"unknown escape", header + "\"Mode\"=\"Developer\"\r\n\"Path\"=\"C:\\Zone\"\r\n", "Developer"},
+        {"deletion entry", header + "\"Mode\"=\"Developer\"\r\n[-HKEY_CURRENT_USER\\Software\\Quorrin]\r\n",
+         "Developer"},
         {"too large",
          header + "\"Mode\"=\"Developer\"\r\n;" + std::string(FileRegistryBackend::kMaxFileSize, ';'),
          "Developer"},

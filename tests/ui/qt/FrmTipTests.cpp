@@ -95,11 +95,26 @@ TEST_F(FrmTipTest, EachUserCloseSavesOnceAndTheProgramsCloseSavesNothing)
     }
 }
 
-TEST_F(FrmTipTest, UncheckedBoxIsRestoredAndAShowRequestWhileOpenKeepsTheTip)
+TEST_F(FrmTipTest, OnlyAStoredOneOrNothingChecksTheBox)
+{
+    const std::pair<const char*, bool> cases[] = {{"", true},    {"1", true},   {"0", false}, {"3", false},
+                                                  {"11", false}, {" 1", false}, {"1 ", false}};
+    for (const auto& [text, checked] : cases) {
+        frmTip* tip = openWith("Tip", text);
+        EXPECT_EQ(tip->chkTip->isChecked(), checked) << '"' << text << '"';
+        tip->unloadByProgram();
+        flushDeletes();
+    }
+}
+
+TEST_F(FrmTipTest, AccessKeysWorkAndAShowRequestWhileOpenKeepsTheTip)
 {
     frmTip* tip = openWith("Tip", "0");
     EXPECT_FALSE(tip->chkTip->isChecked());
-    tip->cmdNextTip->click();
+    // An access key clicks its button the way a mouse click would, a moment later.
+    QTest::keyClick(tip->windowHandle(), Qt::Key_N, Qt::AltModifier);
+    QTest::keyClick(tip->windowHandle(), Qt::Key_S, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return tip->chkTip->isChecked(); }));
     EXPECT_EQ(showTipOfTheDay(settings), tip);
     EXPECT_EQ(tip->txtTitle->text(), "Tip 2. Safe and quick Tranfering");
     const QWidgetList windows = QApplication::topLevelWidgets();

@@ -257,7 +257,14 @@ TEST_F(DialogLayoutTest, TipDialogIsBuiltFromItsTable)
     expectTabOrder(tip, layout);
     EXPECT_EQ(tip->windowTitle(), "Tip of the Day");
     EXPECT_EQ(tip->size(), QSize(361, 219));
-    EXPECT_EQ(tip->cmdOK->geometry(), QRect(272, 8, 81, 25));
+    // Every place and the keyboard order written out, so that a wrong row of the table itself shows.
+    const std::pair<const char*, QRect> places[] = {
+        {"cmdOK", {272, 8, 81, 25}},   {"Picture1", {8, 8, 249, 181}}, {"cmdNextTip", {272, 40, 81, 25}},
+        {"chkTip", {8, 196, 137, 21}}, {"txtTip", {12, 40, 217, 125}}, {"txtTitle", {32, 8, 209, 25}}};
+    for (const auto& [name, place] : places)
+        EXPECT_EQ(tip->findChild<QWidget*>(name)->geometry(), place) << name;
+    const QStringList tabOrder = {"cmdOK", "Picture1", "cmdNextTip", "chkTip", "txtTitle"};
+    EXPECT_EQ(focusChain(tip, tabOrder), tabOrder);
     EXPECT_EQ(tip->chkTip->text(), "&Show Tips at Startup");
     EXPECT_EQ(tip->cmdNextTip->text(), "&Next Tip");
     EXPECT_TRUE(tip->txtTitle->font().bold());
