@@ -4,7 +4,7 @@
 FUZZ_BUILD=$QUORRIN_BUILD/fuzz
 # clang, and its runtime libraries, where libFuzzer and the sanitizers live (libclang-rt-14-dev on Debian 12).
 FUZZ_PACKAGES=(cmake ninja-build clang libclang-rt-dev)
-FUZZ_TARGETS=(fuzz_line_reader fuzz_reg_file fuzz_leading_number)
+FUZZ_TARGETS=(fuzz_line_reader fuzz_reg_file fuzz_leading_number fuzz_wine_registry)
 
 # Builds the fuzz targets in $FUZZ_BUILD, every library with their sanitizers; the rest is left out.
 build_fuzzers() {

@@ -1,5 +1,6 @@
 #include "settings/DefaultRegistryBackend.h"
 #include "settings/FileRegistryBackend.h"
+#include "settings/WinePrefixRegistryBackend.h"
 
 #include <cstdlib>
 
@@ -17,7 +18,9 @@ std::string defaultSettingsFolder()
 
 std::unique_ptr<RegistryBackend> createDefaultRegistryBackend()
 {
-    return std::make_unique<FileRegistryBackend>(defaultSettingsFolder());
+    // A Zone client installed under Wine is found before the settings folder's machine file is asked.
+    return std::make_unique<WinePrefixRegistryBackend>(
+        WinePrefixSearch::fromEnvironment(), std::make_unique<FileRegistryBackend>(defaultSettingsFolder()));
 }
 
 } // namespace quorrin
