@@ -39,6 +39,21 @@ configure_and_build() {
     cmake --build "$QUORRIN_BUILD" -j "$(nproc)" "$@"
 }
 
+# Installs the tools that make and check the Debian package of the Linux program.
+ensure_package_tools() {
+    ensure_packages dpkg-dev lintian desktop-file-utils appstream
+}
+
+# Makes the Debian package of the Linux program in the configured build folder BUILD and prints its path.
+make_debian_package() {
+    local build=$1 out deb
+    "${CMAKE:-cmake}" --build "$build" --target quorrin linux_package_documents >/dev/null
+    out=$(cd "$build" && "${CPACK:-cpack}" -G DEB 2>&1) || { printf '%s\n' "$out" >&2; die "cpack failed in $build"; }
+    deb=$(sed -n 's/^CPack: - package: \(.*\) generated\.$/\1/p' <<<"$out")
+    [ -f "$deb" ] || { printf '%s\n' "$out" >&2; die "cpack made no package in $build"; }
+    printf '%s\n' "$deb"
+}
+
 WINDOWS_TEST_TIME_LIMIT=${WINDOWS_TEST_TIME_LIMIT:-600} # seconds for the Wine part of one build
 
 # True when every package given is installed.

@@ -20,7 +20,8 @@ run_sanitized_tests() (
         -DQUORRIN_SANITIZE=address,undefined -DQUORRIN_BUILD_QT=ON -DQUORRIN_BUILD_BENCH=OFF >/dev/null
     cmake --build "$build" -j "$(nproc)"
     say "Running the tests under the sanitizers"
-    # The checks of the scripts and sources (label script) run no compiled code: the plain run has them.
-    ctest --test-dir "$build" --output-on-failure -j "$(nproc)" --timeout 300 -LE script \
+    # The checks of the scripts and sources (label script) run no compiled code, and the package (label
+    # package) is made from the plain build: the plain run has them.
+    ctest --test-dir "$build" --output-on-failure -j "$(nproc)" --timeout 300 -LE "script|package" \
         || die "the tests failed under the sanitizers (build in $build)"
 )
