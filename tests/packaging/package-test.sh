@@ -2,7 +2,8 @@
 # Makes the Debian package in BUILD_DIR and checks it: its name, version and dependencies, its files with
 # their owners and modes, the menu entry and the AppStream metadata with their validators, lintian, and the
 # unpacked program and launcher, each started without a display on a fresh user until the main window has
-# listed the Zone Names, then closed with SIGTERM as the end of a session closes them.
+# listed the Zone Names (one user's Zone client is found in the Wine prefix in the user's home folder), then
+# closed with SIGTERM as the end of a session closes them.
 #   package-test.sh BUILD_DIR
 # LINTIAN_FAIL_ON: the lintian severities that fail the test (default error,warning).
 set -euo pipefail
@@ -83,9 +84,20 @@ start() {
     shift 3
     mkdir -p "$folder" "$user/home" "$user/cache" "$user/data" "$user/config/Quorrin" "$user/runtime"
     chmod 700 "$user/runtime"
-    printf 'REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Internet Gaming Zone\\Setup]\r\n"Path"="%s"\r\n' \
-        "$zone" >"$user/config/Quorrin/HKEY_LOCAL_MACHINE.reg"
-    (cd "$folder" && exec env -u DISPLAY -u WAYLAND_DISPLAY -u XDG_STATE_HOME QT_QPA_PLATFORM=offscreen \
+    if [ "$name" = wine-user ]; then
+        # No settings yet: the Zone client is found in the user's Wine prefix, in its 32-bit view.
+        local prefix=$user/home/.wine
+        mkdir -p "$prefix/dosdevices" "$prefix/drive_c/Program Files (x86)"
+        ln -s ../drive_c "$prefix/dosdevices/c:"
+        cp -R "$zone" "$prefix/drive_c/Program Files (x86)/Zone"
+        printf '%s\n' 'WINE REGISTRY Version 2' '#arch=win64' '' \
+            '[Software\\Wow6432Node\\Microsoft\\Internet Gaming Zone\\Setup] 1733400000' \
+            '"Path"="C:\\Program Files (x86)\\Zone"' >"$prefix/system.reg"
+    else
+        printf 'REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Internet Gaming Zone\\Setup]\r\n"Path"="%s"\r\n' \
+            "$zone" >"$user/config/Quorrin/HKEY_LOCAL_MACHINE.reg"
+    fi
+    (cd "$folder" && exec env -u DISPLAY -u WAYLAND_DISPLAY -u XDG_STATE_HOME -u WINEPREFIX QT_QPA_PLATFORM=offscreen \
         HOME="$user/home" XDG_CONFIG_HOME="$user/config" XDG_CACHE_HOME="$user/cache" XDG_DATA_HOME="$user/data" \
         XDG_RUNTIME_DIR="$user/runtime" "$@" </dev/null >"$user/output" 2>&1) &
     pids[$name]=$!
@@ -121,13 +133,17 @@ start launcher "$scratch/launcher/elsewhere" "$scratch/launcher/state/quorrin" \
 # A relative XDG_STATE_HOME is no state folder: the launcher falls back on the default one under HOME.
 start launcher-default "$scratch/launcher-default/elsewhere" "$scratch/launcher-default/home/.local/state/quorrin" \
     XDG_STATE_HOME=relative "$bin/quorrin-launcher"
-for name in program launcher launcher-default; do finish "$name"; done
+start wine-user "$scratch/wine-user/work" "$scratch/wine-user/work" "$bin/quorrin"
+for name in program launcher launcher-default wine-user; do finish "$name"; done
+grep -q "Changing Working Path to : $scratch/wine-user/home/.wine/drive_c/Program Files (x86)/Zone/Favorites"$'\r' \
+    "$scratch/wine-user/work/Debuglog.txt" || fail "the Zone client in the user's Wine prefix was not used"
 # Neither the program nor the launcher writes a log anywhere else.
 find "$scratch" -name Debuglog.txt | sort >"$scratch/logs"
 diff -u - "$scratch/logs" <<EOF || fail "Debuglog.txt is written elsewhere too"
 $scratch/launcher-default/home/.local/state/quorrin/Debuglog.txt
 $scratch/launcher/state/quorrin/Debuglog.txt
 $scratch/program/work/Debuglog.txt
+$scratch/wine-user/work/Debuglog.txt
 EOF
 
 if ! wait "$lintian"; then
