@@ -28,8 +28,8 @@ Lines readLines(std::string_view text, std::size_t chunkSize)
     quorrin::LineReader reader(in, chunkSize);
     Lines result;
     try {
-        for (std::string line; reader.readLine(line);)
-            result.lines.push_back(line);
+        for (std::string_view line; reader.readLine(line);)
+            result.lines.emplace_back(line);
     } catch (const quorrin::RuntimeError& error) {
         check(error.number() == static_cast<int>(quorrin::ErrorNumber::Overflow), "only Overflow is raised");
         result.overflow = true;

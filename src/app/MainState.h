@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quorrin {
@@ -57,7 +58,9 @@ struct MainState
     ZoneNameBox TargetList;
     FriendsList SourceListZoneNames;
     FriendsList TargetListZoneNames;
-    std::vector<std::string> TransferList; // the lines a transfer writes; never shown
+    // The lines a transfer writes, viewing the two friends lists' entries and the tags: filled and emptied
+    // within one transfer, while neither list changes. Never shown.
+    std::vector<std::string_view> TransferList;
 
     DiagnosticLog DebugList;
 

@@ -67,6 +67,9 @@ void Transfer::TransferFriends()
     } catch (...) {
         errors_.procError(toRuntimeError(std::current_exception()));
     }
+    // Nothing reads the lines once they are written, and they view the friends lists: none outlives the
+    // transfer.
+    state_.TransferList.clear();
     view_.setTimer1Enabled(true);
 }
 

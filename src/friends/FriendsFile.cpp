@@ -50,16 +50,22 @@ bool readFriendsFile(FileSystem& files, const std::string& path, LogSink& log,
         log.add("Succes !");
         log.add("Starting to Read Friends List");
 
+        // Room for as many entries as the file could hold (each takes two bytes or more), up to the limit:
+        // the list then grows once, and the pages it does not fill are never touched.
+        if (const std::streamsize bytes = file->rdbuf() ? file->rdbuf()->in_avail() : 0; bytes > 0)
+            entries.reserve(entries.size() +
+                            std::min(kMaxFriendsEntries, static_cast<std::size_t>(bytes) / 2 + 1));
+
         std::int16_t count = 0;
         LineReader reader(*file);
-        std::string line;
+        std::string_view line;
         while (reader.readLine(line)) {
             if (const KnownLine* known = findKnownLine(line)) {
                 log.add(std::string(known->logLine));
                 continue;
             }
             count = addInt16(count, 1); // the 32,768th entry raises Overflow before it is added
-            entries.push_back(line);
+            entries.emplace_back(line);
         }
         log.add("Found EOF");
         log.add("Done Reading");

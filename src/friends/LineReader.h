@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <istream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quorrin {
@@ -20,12 +21,15 @@ public:
 
     explicit LineReader(std::istream& in, std::size_t chunkSize = 64 * 1024);
 
-    // Reads the next line into `line`; false at the end of the data. A read error of the stream raises
-    // RuntimeError DeviceIoError.
-    bool readLine(std::string& line);
+    // Reads the next line; false at the end of the data. `line` views bytes that stay valid until the next
+    // call. A read error of the stream raises RuntimeError DeviceIoError.
+    bool readLine(std::string_view& line);
 
 private:
     bool fill();
+    // A line whose end, or the byte after it, lies beyond the chunk: copied together from the chunks it
+    // spans.
+    bool readAcrossChunks(std::string_view& line);
 
     std::istream& in_;
     std::vector<char> buffer_;
@@ -33,6 +37,7 @@ private:
     std::size_t length_ = 0;
     bool ended_ = false;
     bool failed_ = false;
+    std::string spill_; // a line that spans chunks, copied together
 };
 
 } // namespace quorrin

@@ -3,30 +3,73 @@
 #include "base/LogSink.h"
 #include "base/RuntimeError.h"
 #include "friends/FriendsListFormat.h"
+#include "friends/NameSet.h"
 #include "platform/FileSystem.h"
 
+#include <algorithm>
+#include <cstring>
+#include <memory>
 #include <ostream>
-#include <string_view>
-#include <unordered_set>
 
 namespace quorrin {
 
-void TransferLines::append(std::string line)
+namespace {
+
+constexpr std::size_t kWriteBlockSize = 64 * 1024;
+
+// Writes every line with CR LF after it, in blocks: a stream call per line costs more than its bytes.
+void writeLines(std::ostream& out, const std::vector<std::string_view>& lines)
+{
+    const auto write = [&out](const char* data, std::size_t size) {
+        out.write(data, static_cast<std::streamsize>(size));
+        if (!out)
+            throw RuntimeError(ErrorNumber::DeviceIoError);
+    };
+    const auto block = std::make_unique_for_overwrite<char[]>(kWriteBlockSize);
+    std::size_t used = 0;
+    for (const auto& line : lines) {
+        const std::size_t size = line.size() + 2;
+        if (size > kWriteBlockSize - used) {
+            write(block.get(), used);
+            used = 0;
+            if (size > kWriteBlockSize) { // a line longer than a block goes out on its own
+                write(line.data(), line.size());
+                write("\r\n", 2);
+                continue;
+            }
+        }
+        std::memcpy(block.get() + used, line.data(), line.size());
+        block[used + line.size()] = '\r';
+        block[used + line.size() + 1] = '\n';
+        used += size;
+    }
+    write(block.get(), used);
+}
+
+} // namespace
+
+void TransferLines::append(std::string_view line)
 {
     if (lines_.size() >= kMaxFriendsEntries)
         throw RuntimeError(ErrorNumber::Overflow);
-    lines_.push_back(std::move(line));
+    lines_.push_back(line);
+}
+
+void TransferLines::reserveFor(std::size_t moreLines)
+{
+    lines_.reserve(std::min(kMaxFriendsEntries, lines_.size() + moreLines));
 }
 
 void TransferLines::addChosen(const std::vector<std::string>& source, const std::vector<bool>& checked,
                               const std::vector<std::string>& target, LogSink& log)
 {
     lines_.clear();
-    append(std::string(kFriendsTag));
+    reserveFor(1 + source.size() + target.size() + 4); // the target's lines follow once the user agrees
+    append(kFriendsTag);
     log.add("Added [Friends] Tag");
 
     // A hash set keeps choosing linear at any list size.
-    const std::unordered_set<std::string_view> targetNames(target.begin(), target.end());
+    const NameSet targetNames(target);
     for (std::size_t i = 0; i < source.size(); ++i) {
         if (checked[i] && !targetNames.contains(source[i]))
             append(source[i]);
@@ -35,20 +78,21 @@ void TransferLines::addChosen(const std::vector<std::string>& source, const std:
 
 void TransferLines::addTargetAndTags(const std::vector<std::string>& target, LogSink& log)
 {
+    reserveFor(target.size() + 4);
     for (const auto& entry : target)
         append(entry);
     append({});
     log.add("Whitespace added");
-    append(std::string(kWatchersAllowedTag));
+    append(kWatchersAllowedTag);
     log.add("[#Watchers Allowed] Tag Added");
     append({});
     log.add("Whitespace added");
-    append(std::string(kWatchersNotAllowedTag));
+    append(kWatchersNotAllowedTag);
     log.add("[#Watchers Not Allowed] Tag Added");
 }
 
-void writeWithBackup(FileSystem& files, const std::string& targetPath, const std::vector<std::string>& lines,
-                     LogSink& log)
+void writeWithBackup(FileSystem& files, const std::string& targetPath,
+                     const std::vector<std::string_view>& lines, LogSink& log)
 {
     log.add("Backing up Target File");
     files.copyFile(targetPath, targetPath + "Backup");
@@ -57,12 +101,7 @@ void writeWithBackup(FileSystem& files, const std::string& targetPath, const std
     // Rewritten in place, only now that the backup is whole.
     log.add("Opening Target File");
     const auto out = files.openForWriting(targetPath);
-    for (const auto& line : lines) {
-        out->write(line.data(), static_cast<std::streamsize>(line.size()));
-        out->write("\r\n", 2);
-        if (!*out)
-            throw RuntimeError(ErrorNumber::DeviceIoError);
-    }
+    writeLines(*out, lines);
     out->flush();
     if (!*out)
         throw RuntimeError(ErrorNumber::DeviceIoError);

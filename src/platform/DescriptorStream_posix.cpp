@@ -1,6 +1,10 @@
 #include "platform/DescriptorStream_posix.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
+#include <limits>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace quorrin {
@@ -40,22 +44,78 @@ DescriptorBuffer::int_type DescriptorBuffer::underflow()
     return traits_type::to_int_type(*gptr());
 }
 
-bool DescriptorBuffer::writeBuffered()
+std::streamsize DescriptorBuffer::xsgetn(char* data, std::streamsize count)
 {
-    const char* at = pbase();
-    const char* end = pptr();
-    while (at && at < end) {
-        const ssize_t put = ::write(descriptor_, at, static_cast<std::size_t>(end - at));
+    const auto buffered = std::min<std::streamsize>(count, egptr() - gptr());
+    if (count - buffered < static_cast<std::streamsize>(buffer_.size()) || descriptor_ < 0)
+        return std::streambuf::xsgetn(data, count);
+    if (buffered > 0) {
+        std::memcpy(data, gptr(), static_cast<std::size_t>(buffered));
+        gbump(static_cast<int>(buffered));
+    }
+    std::streamsize got = buffered;
+    while (got < count) {
+        const ssize_t read = ::read(descriptor_, data + got, static_cast<std::size_t>(count - got));
+        if (read < 0 && errno == EINTR)
+            continue;
+        // A failed read fails the whole request, as in underflow(): handing out the bytes before it as a
+        // short read would look like the end of the file.
+        if (read < 0)
+            throw std::ios::failure("read failed");
+        if (read == 0)
+            break;
+        got += read;
+    }
+    return got;
+}
+
+std::streamsize DescriptorBuffer::showmanyc()
+{
+    struct stat status
+    {};
+    if (descriptor_ < 0 || ::fstat(descriptor_, &status) != 0 || !S_ISREG(status.st_mode))
+        return 0;
+    const off_t at = ::lseek(descriptor_, 0, SEEK_CUR);
+    if (at < 0 || status.st_size <= at)
+        return 0;
+    return static_cast<std::streamsize>(
+        std::min<off_t>(status.st_size - at, std::numeric_limits<std::streamsize>::max()));
+}
+
+std::size_t DescriptorBuffer::writeAll(const char* data, std::size_t count)
+{
+    std::size_t written = 0;
+    while (written < count) {
+        const ssize_t put = ::write(descriptor_, data + written, count - written);
         if (put < 0 && errno == EINTR)
             continue;
-        if (put <= 0) {
-            setp(nullptr, nullptr);
-            return false;
-        }
-        at += put;
+        if (put <= 0)
+            break;
+        written += static_cast<std::size_t>(put);
+    }
+    return written;
+}
+
+bool DescriptorBuffer::writeBuffered()
+{
+    const char* const at = pbase();
+    const char* const end = pptr();
+    if (at && at < end &&
+        writeAll(at, static_cast<std::size_t>(end - at)) < static_cast<std::size_t>(end - at)) {
+        setp(nullptr, nullptr);
+        return false;
     }
     setp(buffer_.data(), buffer_.data() + buffer_.size());
     return true;
+}
+
+std::streamsize DescriptorBuffer::xsputn(const char* data, std::streamsize count)
+{
+    if (count < static_cast<std::streamsize>(buffer_.size()) || descriptor_ < 0)
+        return std::streambuf::xsputn(data, count);
+    if (!writeBuffered())
+        return 0;
+    return static_cast<std::streamsize>(writeAll(data, static_cast<std::size_t>(count)));
 }
 
 DescriptorBuffer::int_type DescriptorBuffer::overflow(int_type ch)

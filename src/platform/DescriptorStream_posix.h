@@ -24,12 +24,19 @@ protected:
     int_type underflow() override;
     int_type overflow(int_type ch) override;
     int sync() override;
+    // Reads and writes of a buffer's size or more go straight between the caller's memory and the file.
+    std::streamsize xsgetn(char* data, std::streamsize count) override;
+    std::streamsize xsputn(const char* data, std::streamsize count) override;
+    // What is left to read of a regular file; 0 when that is not known.
+    std::streamsize showmanyc() override;
 
 private:
     bool writeBuffered();
+    // Writes until all is written or a write fails; the bytes written.
+    std::size_t writeAll(const char* data, std::size_t count);
 
     int descriptor_;
-    std::array<char, 64 * 1024> buffer_{};
+    std::array<char, 64 * 1024> buffer_; // left uninitialised: its pages are touched only when used
 };
 
 // A file opened for reading or for writing by descriptor.

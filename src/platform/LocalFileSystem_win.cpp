@@ -3,8 +3,10 @@
 #include "platform/NativePath.h"
 #include "platform/Win32Error_win.h"
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
+#include <limits>
 #include <streambuf>
 #include <type_traits>
 #include <vector>
@@ -100,6 +102,18 @@ protected:
     }
 
     int sync() override { return writeBuffered() ? 0 : -1; }
+
+    // What is left to read of the file, so that a reader can make room at once; 0 when that is not known.
+    std::streamsize showmanyc() override
+    {
+        LARGE_INTEGER size{};
+        LARGE_INTEGER at{};
+        if (!::GetFileSizeEx(file_, &size) ||
+            !::SetFilePointerEx(file_, LARGE_INTEGER{}, &at, FILE_CURRENT) || size.QuadPart <= at.QuadPart)
+            return 0;
+        return static_cast<std::streamsize>(
+            std::min<LONGLONG>(size.QuadPart - at.QuadPart, std::numeric_limits<std::streamsize>::max()));
+    }
 
 private:
     static constexpr std::size_t kBufferSize = 65536;

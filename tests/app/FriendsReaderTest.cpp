@@ -174,17 +174,46 @@ TEST(LineReader, splitsAtEveryLineEndAcrossChunkBorders)
             std::istringstream in(bytes);
             LineReader reader(in, chunk);
             Lines lines;
-            for (std::string line; reader.readLine(line);)
-                lines.push_back(line);
+            for (std::string_view line; reader.readLine(line);)
+                lines.emplace_back(line);
             EXPECT_EQ(lines, expected);
         }
+    }
+}
+
+TEST(LineReader, findsLineEndsAmongControlAnd8BitBytesAtEveryChunkBorder)
+{
+    // Lines of every length around one byte close to CR and LF (below 14, or sharing their low bits), with
+    // every kind of line end, split into chunks of every size up to beyond a word.
+    const std::string nearLineEnds("\t\0\x0c\x0e\x8a\x8d\xff", 7);
+    const char* const ends[] = {"\r\n", "\n", "\r"};
+    Lines written;
+    std::string bytes;
+    for (std::size_t length = 0; length <= 20; ++length) {
+        for (const char near : nearLineEnds) {
+            std::string line(length, 'a');
+            if (length > 0)
+                line[length / 2] = near;
+            // An empty line after a lone CR must not turn it into a CR LF.
+            bytes += line + (length == 0 ? "\r\n" : ends[written.size() % 3]);
+            written.push_back(line);
+        }
+    }
+    for (std::size_t chunk : {1, 2, 3, 5, 7, 8, 9, 16, 65536}) {
+        SCOPED_TRACE(chunk);
+        std::istringstream in(bytes);
+        LineReader reader(in, chunk);
+        Lines read;
+        for (std::string_view line; reader.readLine(line);)
+            read.emplace_back(line);
+        EXPECT_EQ(read, written);
     }
 }
 
 TEST(LineReader, refusesAnEndlessLine)
 {
     std::istringstream endless(std::string(LineReader::kMaxLineLength + 1, 'x'));
-    std::string line;
+    std::string_view line;
     EXPECT_THROW(LineReader(endless).readLine(line), RuntimeError);
 }
 

@@ -21,7 +21,7 @@ TEST(WriteWithBackupFaults, TheOldListSurvivesEveryFailingWrite)
     DiagnosticLog log;
 
     dir.write("Friends.txt", old);
-    writeWithBackup(files, target, lines, log);
+    writeWithBackup(files, target, views(lines), log);
     ASSERT_EQ(dir.read("Friends.txt"), fileBytes(lines));
     forEachWriteFault(files.writeOperations, [&](WriteFault fault) {
         dir.write("Friends.txt", old);
@@ -29,7 +29,7 @@ TEST(WriteWithBackupFaults, TheOldListSurvivesEveryFailingWrite)
         files.fault = fault;
         files.raised.reset();
         try {
-            writeWithBackup(files, target, lines, log);
+            writeWithBackup(files, target, views(lines), log);
             ADD_FAILURE() << "the failure was not raised";
         } catch (const RuntimeError& error) {
             // A stream that goes bad tells nothing of why: only Device I/O error can be raised then.
@@ -38,7 +38,7 @@ TEST(WriteWithBackupFaults, TheOldListSurvivesEveryFailingWrite)
         EXPECT_TRUE(dir.read("Friends.txt") == old || dir.read("Friends.txtBackup") == old);
 
         files.fault.reset();
-        writeWithBackup(files, target, lines, log);
+        writeWithBackup(files, target, views(lines), log);
         EXPECT_EQ(dir.read("Friends.txt"), fileBytes(lines));
     });
 }

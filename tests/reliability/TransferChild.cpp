@@ -13,8 +13,8 @@ int main(int argc, char** argv)
         return 2;
     try {
         quorrin::DiagnosticLog log;
-        quorrin::writeWithBackup(*quorrin::createLocalFileSystem(), argv[1],
-                                 quorrin::test::friendsLines("NewFriend", 32762), log);
+        const auto lines = quorrin::test::friendsLines("NewFriend", 32762);
+        quorrin::writeWithBackup(*quorrin::createLocalFileSystem(), argv[1], quorrin::test::views(lines), log);
     } catch (const std::exception&) {
         return 1;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quorrin::test {
@@ -17,6 +18,12 @@ inline std::vector<std::string> friendsLines(const std::string& prefix, std::siz
 }
 
 // The bytes of `lines` on disk: each ended by CR LF.
+// The lines as views, as writeWithBackup takes them; `lines` must outlive them.
+inline std::vector<std::string_view> views(const std::vector<std::string>& lines)
+{
+    return {lines.begin(), lines.end()};
+}
+
 inline std::string fileBytes(const std::vector<std::string>& lines)
 {
     std::string bytes;
