@@ -4,10 +4,13 @@
 #include "ui/qt/frmMain.h"
 #include "ui/qt/frmSplash.h"
 #include "ui/qt/frmTip.h"
+#include "ui/qt/LayoutStyle.h"
 #include "ui/qt/QtDialogs.h"
 #include "ui/qt/SessionEnd.h"
+#include "ui/WindowLayouts.h"
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QTimer>
 
 namespace quorrin {
@@ -21,6 +24,9 @@ void Program::start()
     splash_ = new frmSplash(
         services_.dialogs, [this] { showMainWindow(); }, [this] { showTip(); });
     splash_->Form_Load();
+    // The first text the main window lays out reads the whole font database, which takes a while: that is
+    // done now, while the splash window waits.
+    QTimer::singleShot(0, qApp, [] { (void)QFontInfo(ui::layoutFont(ui::frmMainLayout().font)).family(); });
 }
 
 void Program::showMainWindow()
