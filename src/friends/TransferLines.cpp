@@ -7,7 +7,6 @@
 #include "platform/FileSystem.h"
 
 #include <algorithm>
-#include <cstring>
 #include <memory>
 #include <ostream>
 
@@ -38,7 +37,7 @@ void writeLines(std::ostream& out, const std::vector<std::string_view>& lines)
                 continue;
             }
         }
-        std::memcpy(block.get() + used, line.data(), line.size());
+        line.copy(block.get() + used, line.size()); // an empty view may have no data at all
         block[used + line.size()] = '\r';
         block[used + line.size() + 1] = '\n';
         used += size;
