@@ -3,8 +3,8 @@
 #include "platform/FileSync.h"
 #include "platform/FileSystem.h"
 #include "platform/NativePath.h"
+#include "platform/StreamCopy.h"
 
-#include <array>
 #include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
@@ -104,13 +104,7 @@ public:
     void copyFile(const std::string& from, const std::string& to) override
     {
         DescriptorInputStream in(openRegularFile(nativePath(from), O_RDONLY));
-        replaceFileWith(to, [&in](std::ostream& out) {
-            std::array<char, 64 * 1024> chunk;
-            while (in.read(chunk.data(), chunk.size()) || in.gcount() > 0)
-                out.write(chunk.data(), in.gcount());
-            if (in.bad())
-                throw RuntimeError(ErrorNumber::DeviceIoError);
-        });
+        replaceFileWith(to, [&in](std::ostream& out) { copyStream(in, out); });
     }
 
     void replaceFile(const std::string& path, std::string_view contents) override

@@ -1,10 +1,10 @@
 #include "base/RuntimeError.h"
 #include "platform/FileSystem.h"
 #include "platform/NativePath.h"
+#include "platform/StreamCopy.h"
 #include "platform/Win32Error_win.h"
 
 #include <algorithm>
-#include <array>
 #include <filesystem>
 #include <limits>
 #include <streambuf>
@@ -195,13 +195,7 @@ public:
     void copyFile(const std::string& from, const std::string& to) override
     {
         HandleStream<std::istream> in(openFile(nativePath(from), GENERIC_READ, OPEN_EXISTING));
-        replaceFileWith(to, [&in](std::ostream& out) {
-            std::array<char, 64 * 1024> chunk;
-            while (in.read(chunk.data(), chunk.size()) || in.gcount() > 0)
-                out.write(chunk.data(), in.gcount());
-            if (in.bad())
-                throw RuntimeError(ErrorNumber::DeviceIoError);
-        });
+        replaceFileWith(to, [&in](std::ostream& out) { copyStream(in, out); });
     }
 
     void replaceFile(const std::string& path, std::string_view contents) override
