@@ -1,24 +1,34 @@
-#include "support/CoreWorld.h"
+#include "base/Version.h"
+#include "support/ExpectedBoxes.h"
+#include "support/TransferWorld.h"
 #include "ui/qt/frmMain.h"
 
 #include <gtest/gtest.h>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QMenuBar>
-#include <QStatusBar>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 
 namespace quorrin {
 namespace {
 
+// The main window on a Zone folder holding Src (three friends) and Dst (one friend), as the start-up left it.
 struct FrmMainTest : ::testing::Test, test::TestServices
 {
-    frmMain window{services()};
+    FrmMainTest()
+    {
+        writeFriends("Src", "[Friends]\r\nCy\r\nDee\r\nEve\r\n");
+        writeFriends("Dst", "[Friends]\r\nCy\r\n");
+        window.state().ZonePath = zone();
+        window.state().SourceList.items = window.state().TargetList.items = {"Src", "Dst"};
+        window.stateChanged(MainPart::SourceList);
+        window.stateChanged(MainPart::TargetList);
+    }
 
     template<typename T = QWidget>
     T* find(const char* name)
@@ -29,43 +39,55 @@ struct FrmMainTest : ::testing::Test, test::TestServices
     }
     void choose(const char* item) { find<QAction>(item)->trigger(); }
     QRect outer() const { return window.frameGeometry(); }
+    // A pick with the keyboard, from no selection: each arrow key press moves to the next name.
+    void pick(const char* box, int position)
+    {
+        for (int press = 0; press <= position; ++press)
+            QTest::keyClick(find<QComboBox>(box), Qt::Key_Down);
+    }
+    QStringList rows(const char* list)
+    {
+        QStringList shown;
+        const QAbstractItemModel* model = find<QListView>(list)->model();
+        for (int row = 0; row < model->rowCount(); ++row)
+            shown << model->index(row, 0).data().toString() +
+                         (model->index(row, 0).data(Qt::CheckStateRole).toInt() == Qt::Checked ? " [x]" : "");
+        return shown;
+    }
+
+    frmMain window{services()};
 };
 
 TEST_F(FrmMainTest, ModeSwitchThroughTheMenuItems)
 {
+    // The checked mode items, and whether the log shows.
+    const auto mode = [&] {
+        return QString(find<QAction>("mnuNormal")->isChecked() ? "normal" : "") +
+               (find<QAction>("mnuDeveloper")->isChecked() ? "developer" : "") +
+               (find("DebugList")->isVisible() ? " log" : "");
+    };
     window.show();
-    QWidget* debugList = find("DebugList");
-    QAction* normal = find<QAction>("mnuNormal");
-    QAction* developer = find<QAction>("mnuDeveloper");
     choose("mnuNormal"); // already chosen: the item's own flip is undone, nothing else happens
-    EXPECT_TRUE(normal->isChecked());
-    EXPECT_FALSE(debugList->isVisible());
+    EXPECT_EQ(mode(), "normal");
 
     window.setGeometry(30, 40, 300, 200); // the user moved and resized the window
     choose("mnuDeveloper");
     EXPECT_EQ(outer(), QRect(105, 8, 551, 557));
-    EXPECT_TRUE(debugList->isVisible());
-    EXPECT_TRUE(developer->isChecked());
-    EXPECT_FALSE(normal->isChecked());
+    EXPECT_EQ(mode(), "developer log");
 
     window.move(20, 20);
     const QRect moved = outer();
     choose("mnuDeveloper");
-    EXPECT_TRUE(developer->isChecked());
+    EXPECT_EQ(mode(), "developer log");
     EXPECT_EQ(outer(), moved);
 
     choose("mnuNormal");
     window.state().DebugList.add("written while hidden");
     EXPECT_EQ(outer(), QRect(105, 28, 551, 515));
-    EXPECT_FALSE(debugList->isVisible());
-    EXPECT_FALSE(developer->isChecked());
+    EXPECT_EQ(mode(), "normal");
     choose("mnuDeveloper");
-    const QAbstractItemModel* log = find<QListView>("DebugList")->model();
-    QStringList rows;
-    for (int row = 0; row < log->rowCount(); ++row)
-        rows << log->index(row, 0).data().toString();
-    EXPECT_EQ(rows, (QStringList{"Developer Mode Activated", "Normal Mode Activated", "written while hidden",
-                                 "Developer Mode Activated"}));
+    EXPECT_EQ(rows("DebugList"), (QStringList{"Developer Mode Activated", "Normal Mode Activated",
+                                              "written while hidden", "Developer Mode Activated"}));
 }
 
 TEST_F(FrmMainTest, HelpAndLinkItemsReachTheDialogsAndTheShell)
@@ -82,21 +104,52 @@ TEST_F(FrmMainTest, HelpAndLinkItemsReachTheDialogsAndTheShell)
     EXPECT_TRUE(window.state().DebugList.entries().empty());
 }
 
-TEST_F(FrmMainTest, ZoneNameBoxesRunTheHookOnAUserPickOnly)
+TEST_F(FrmMainTest, PickAndTransferThroughTheWidgets)
+{
+    pick("SourceList", 0);
+    pick("TargetList", 1);
+    // A pick fills that side's list, checked on the source side only.
+    EXPECT_EQ(rows("SourceListZoneNames"), (QStringList{"Cy [x]", "Dee [x]", "Eve [x]"}));
+    EXPECT_EQ(rows("TargetListZoneNames"), QStringList{"Cy"});
+    auto* source = find<QListView>("SourceListZoneNames");
+    source->setCurrentIndex(source->model()->index(1, 0));
+    QTest::keyClick(source, Qt::Key_Space); // Dee stays behind
+
+    dialogs.expectMessage(test::transferQuestion(1), MessageResult::Ok);
+    dialogs.expectMessage(test::kTransferDone);
+    QTest::mouseClick(find<QPushButton>("BtnTransfer"), Qt::LeftButton);
+
+    EXPECT_EQ(readFriends("Dst"), "[Friends]\r\nEve\r\nCy\r\n\r\n[#Watchers Allowed]\r\n\r\n[#Watchers Not "
+                                  "Allowed]\r\n");
+    EXPECT_EQ(rows("TargetListZoneNames"), (QStringList{"Eve", "Cy"}));
+    EXPECT_EQ(find("Label3")->property("text").toString(), "1");
+    EXPECT_EQ(find("Label5")->property("text").toString(), "1");
+}
+
+// Typing over a picked name leaves no name picked and reads nothing; only a real pick runs the hook. The
+// wheel picks only in the box that has the focus.
+TEST_F(FrmMainTest, TypingOrScrollingOverABoxPicksNothing)
 {
     int picks = 0;
     QObject::connect(&window, &frmMain::sourcePicked, [&] { ++picks; });
-    window.state().SourceList.items = {"Alpha", "Bravo"};
-    window.stateChanged(MainPart::SourceList);
-    auto* box = find<QComboBox>("SourceList");
-    EXPECT_EQ(box->currentIndex(), -1);
-    box->setCurrentIndex(1);
-    box->lineEdit()->clear();
-    QTest::keyClicks(box->lineEdit(), "Alpha");
-    QTest::keyClick(box->lineEdit(), Qt::Key_Return);
-    EXPECT_EQ(box->count(), 2);
-    EXPECT_EQ(picks, 0);
-    emit box->activated(1); // what a pick with the mouse or the keyboard sends
+    auto* source = find<QComboBox>("SourceList");
+    EXPECT_EQ(source->currentIndex(), -1);
+    pick("SourceList", 0);
+    EXPECT_EQ(picks, 1);
+    const std::size_t logged = window.state().DebugList.size();
+    source->setCurrentIndex(1);
+    source->lineEdit()->clear();
+    QTest::keyClicks(source->lineEdit(), "Src");
+    QTest::keyClick(source->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(source->count(), 2);
+    EXPECT_EQ(window.state().SourceList.selected, -1);
+
+    auto* target = find<QComboBox>("TargetList");
+    QWheelEvent wheel({5, 5}, target->mapToGlobal(QPoint(5, 5)), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(target, &wheel);
+    EXPECT_EQ(window.state().TargetList.selected, -1);
+    EXPECT_EQ(window.state().DebugList.size(), logged);
     EXPECT_EQ(picks, 1);
 }
 
@@ -106,12 +159,9 @@ TEST_F(FrmMainTest, SourceFriendsAreCheckableAndDecodedTargetFriendsPlain)
     window.state().TargetListZoneNames.append("Plain");
     window.stateChanged(MainPart::SourceListZoneNames);
     window.stateChanged(MainPart::TargetListZoneNames);
+    EXPECT_EQ(rows("SourceListZoneNames"), QStringList{QString::fromUtf8("Caf\u00e9\u20ac")});
     auto* source = find<QListView>("SourceListZoneNames");
-    const QModelIndex entry = source->model()->index(0, 0);
-    EXPECT_EQ(entry.data().toString(), QString::fromUtf8("Caf\u00e9\u20ac"));
-    EXPECT_EQ(entry.data(Qt::CheckStateRole).value<Qt::CheckState>(), Qt::Unchecked);
-
-    source->setCurrentIndex(entry);
+    source->setCurrentIndex(source->model()->index(0, 0));
     QTest::keyClick(source, Qt::Key_Space);
     EXPECT_EQ(window.state().SourceListZoneNames.checked, std::vector<bool>{true});
     EXPECT_EQ(window.state().SourceListZoneNames.entries[0], "Caf\xe9\x80"); // bytes kept as read
@@ -126,6 +176,48 @@ TEST_F(FrmMainTest, Timer1RunsFromTheStartAndFollowsTheCore)
     EXPECT_EQ(timer->interval(), 5000);
     window.setTimer1Enabled(false);
     EXPECT_FALSE(timer->isActive());
+}
+
+TEST_F(FrmMainTest, ExitByMenuAndByCloseBoxSaveTheSameWay)
+{
+    window.show();
+    choose("mnuFileExit");
+    EXPECT_FALSE(window.isVisible());
+    const std::vector<std::string> byMenu = registry.writes();
+    const std::string logByMenu = debugLog();
+
+    test::TestServices other;
+    other.dir.write("Favorites/Src/Friends.txt", "");
+    frmMain second(other.services());
+    second.state().ZonePath = zone();
+    second.state().SourceList.items = {"Src", "Dst"};
+    second.show();
+    second.close();
+
+    EXPECT_EQ(other.registry.writes(), byMenu);
+    EXPECT_EQ(other.debugLog(), logByMenu);
+    EXPECT_TRUE(logByMenu.ends_with("Normal Program Exit\r\n"));
+}
+
+// The session may end while a start-up box is open: the saving then follows the whole start-up, and the
+// window is never shown.
+TEST(FrmMainClose, ACloseDuringTheStartUpSavesAfterIt)
+{
+    test::TestServices world;
+    world.registry.putText(RegRoot::CurrentUser, "Software\\Quorrin\\Info", "Version", version::text);
+    world.registry.putText(RegRoot::CurrentUser, "Software\\Quorrin\\Settings", "CleanExit", "False");
+    world.registry.putText(RegRoot::LocalMachine, "Software\\Microsoft\\Internet Gaming Zone\\Setup", "Path",
+                           world.dir.str());
+    world.dir.write("work/Debuglog.txt", "crashed run\r\n");
+    frmMain window(world.services());
+    world.dialogs.expectMessage(test::crashNoticeBox());
+    world.dialogs.onMessage = [&](const MessageBoxRequest&) { window.close(); };
+
+    window.Form_Load();
+
+    EXPECT_TRUE(window.isUnloaded());
+    EXPECT_EQ(world.registry.text(RegRoot::CurrentUser, "Software\\Quorrin\\Settings", "CleanExit"), "True");
+    EXPECT_TRUE(world.debugLog().ends_with("Normal Program Exit\r\n"));
 }
 
 } // namespace

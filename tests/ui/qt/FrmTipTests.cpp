@@ -1,7 +1,5 @@
-#include "settings/Global.h"
 #include "settings/Schema.h"
-#include "settings/Settings.h"
-#include "support/MemoryRegistryBackend.h"
+#include "support/CoreWorld.h"
 #include "ui/qt/frmTip.h"
 
 #include <gtest/gtest.h>
@@ -21,13 +19,10 @@ const std::string kKey(schema::kSettingsKey);
 const QString kTip1 = "Tip 1. Welcome";
 const QString kTip3 = "Tip 3. Viewing your Friends List";
 
-struct FrmTipTest : ::testing::Test
+struct FrmTipTest : ::testing::Test, test::TestServices
 {
-    MemoryRegistryBackend backend;
-    Global store{backend};
-    Settings settings{store};
-
-    ~FrmTipTest() override
+    ~FrmTipTest() override { closeAll(); }
+    static void closeAll()
     {
         for (QWidget* window : QApplication::topLevelWidgets())
             if (auto* tip = qobject_cast<frmTip*>(window))
@@ -57,18 +52,24 @@ TEST_F(FrmTipTest, FirstRunShowsWelcomeCheckedAndNextCyclesThroughTheFourTips)
     }
 }
 
-TEST_F(FrmTipTest, StoredTipNumberPicksTheTipAndOddValuesNeverFail)
+TEST_F(FrmTipTest, StoredValuesPickTheTipAndTheBoxAndOddOnesNeverFail)
 {
-    const std::tuple<RegValue, int, QString> cases[] = {{0, 0, kTip1},     {9, 0, ""},     {9, 1, kTip1},
-                                                        {-2, 2, ""},       {-2, 3, kTip1}, {"abc", 0, kTip1},
-                                                        {70000, 0, kTip1}, {"3", 0, kTip3}};
-    for (const auto& [tipNr, presses, title] : cases) {
-        frmTip* tip = openWith("TipNr", tipNr);
+    // a value stored under its name, the presses of Next, then the title shown and whether the box is checked
+    const std::tuple<std::string, RegValue, int, QString, bool> cases[] = {
+        {"TipNr", 0, 0, kTip1, true},     {"TipNr", 9, 0, "", true},      {"TipNr", 9, 1, kTip1, true},
+        {"TipNr", -2, 2, "", true},       {"TipNr", -2, 3, kTip1, true},  {"TipNr", "abc", 0, kTip1, true},
+        {"TipNr", 70000, 0, kTip1, true}, {"TipNr", "3", 0, kTip3, true}, {"Tip", "", 0, kTip1, true},
+        {"Tip", "1", 0, kTip1, true},     {"Tip", "0", 0, kTip1, false},  {"Tip", "3", 0, kTip1, false},
+        {"Tip", "11", 0, kTip1, false},   {"Tip", " 1", 0, kTip1, false}, {"Tip", "1 ", 0, kTip1, false}};
+    for (const auto& [name, value, presses, title, checked] : cases) {
+        SCOPED_TRACE(name + " \"" + value.toText() + "\" + " + std::to_string(presses));
+        registry = MemoryRegistryBackend();
+        frmTip* tip = openWith(name, value);
         for (int i = 0; i < presses; ++i)
             tip->cmdNextTip->click();
-        EXPECT_EQ(tip->txtTitle->text(), title) << tipNr.toText() << " + " << presses;
-        tip->unloadByProgram();
-        flushDeletes();
+        EXPECT_EQ(tip->txtTitle->text(), title);
+        EXPECT_EQ(tip->chkTip->isChecked(), checked);
+        closeAll();
     }
 }
 
@@ -83,7 +84,7 @@ TEST_F(FrmTipTest, EachUserCloseSavesOnceAndTheProgramsCloseSavesNothing)
         {3, true, [](frmTip* t) { t->close(); }, 4, "1"}, // the close box
         {3, false, [](frmTip* t) { t->unloadByProgram(); }, 3, {}}};
     for (const auto& [shown, checked, close, tipNr, box] : cases) {
-        backend = MemoryRegistryBackend();
+        registry = MemoryRegistryBackend();
         QPointer<frmTip> tip = openWith("TipNr", shown);
         tip->chkTip->setChecked(checked);
         close(tip);
@@ -91,19 +92,7 @@ TEST_F(FrmTipTest, EachUserCloseSavesOnceAndTheProgramsCloseSavesNothing)
         EXPECT_TRUE(tip.isNull());
         EXPECT_EQ(stored("TipNR"), tipNr) << shown;
         EXPECT_EQ(stored("Tip"), box) << shown;
-        EXPECT_EQ(backend.writes().size(), box.isEmpty() ? 1u : 3u) << shown;
-    }
-}
-
-TEST_F(FrmTipTest, OnlyAStoredOneOrNothingChecksTheBox)
-{
-    const std::pair<const char*, bool> cases[] = {{"", true},    {"1", true},   {"0", false}, {"3", false},
-                                                  {"11", false}, {" 1", false}, {"1 ", false}};
-    for (const auto& [text, checked] : cases) {
-        frmTip* tip = openWith("Tip", text);
-        EXPECT_EQ(tip->chkTip->isChecked(), checked) << '"' << text << '"';
-        tip->unloadByProgram();
-        flushDeletes();
+        EXPECT_EQ(registry.writes().size(), box.isEmpty() ? 1u : 3u) << shown;
     }
 }
 
