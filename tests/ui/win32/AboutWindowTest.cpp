@@ -9,9 +9,11 @@
 #include "ui/win32/resource.h"
 #include "ui/WindowLayouts.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace quorrin::win32 {
@@ -48,7 +50,7 @@ struct AboutWindowTest : ::testing::Test
         NMHDR header{strip, static_cast<UINT_PTR>(GetDlgCtrlID(strip)), TCN_SELCHANGE};
         SendMessageW(box->hwnd(), WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
     }
-    // What the strip's tooltip shows over the tab at `index`, and the tab's caption.
+    // The caption of the tab at `index` and what the strip's tooltip shows over it.
     std::wstring tabTexts(int index) const
     {
         HWND strip = box->control("tabStrip");
@@ -69,27 +71,19 @@ struct AboutWindowTest : ::testing::Test
 TEST_F(AboutWindowTest, IsBuiltFromItsTableWithARealTabStrip)
 {
     const ui::WindowLayout& layout = ui::frmAboutLayout();
-    // Loading puts the pages over the first one and the version line under the logo.
     test::expectBuiltAsLaidOut(box->hwnd(), box->controls(), layout,
                                {"fraInfo(2)", "fraInfo(3)", "fraInfo(4)", "lblBuild", "cmdSysInfo"});
-    test::expectTabOrder(box->controls(), layout);
     ASSERT_EQ(SendMessageW(box->control("tabStrip"), TCM_GETITEMCOUNT, 0, 0), std::ssize(layout.tabs));
     for (std::size_t i = 0; i < layout.tabs.size(); ++i)
         EXPECT_EQ(tabTexts(static_cast<int>(i)),
                   fromAnsi(layout.tabs[i].caption) + L"|" + fromAnsi(layout.tabs[i].toolTip));
-
-    EXPECT_EQ(windowText(box->hwnd()), L"About Quorrin Tool");
-    RECT client;
-    GetClientRect(box->hwnd(), &client);
-    EXPECT_EQ(test::Place({0, 0, client.right, client.bottom}), test::Place({0, 0, 295, 333}));
-    EXPECT_EQ(GetWindowLongPtrW(box->hwnd(), GWL_STYLE) & (WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX),
-              WS_SYSMENU);
-    EXPECT_EQ(test::placeOf(box->control("cmdOK")), test::Place({213, 302, 287, 324}));
+    EXPECT_EQ(test::clientPlace(box->hwnd()), test::Place({0, 0, 295, 333})) << "at 96 dots per inch";
     EXPECT_EQ(GetWindowLongPtrW(box->control("cmdOK"), GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
-    EXPECT_EQ(test::fontOf(box->control("Label1")).lfHeight, -15) << "Arial 11.25 points";
 }
 
-TEST_F(AboutWindowTest, VersionLineStandsOneLineBelowTheLogoAsWideAsItsText)
+// Loading puts the version line one line below the logo, as wide as its text, and the pages over the first
+// one, on the strip rather than under it.
+TEST_F(AboutWindowTest, LoadPlacesTheVersionLineAndThePages)
 {
     HWND line = box->control("lblBuild");
     const std::wstring text = windowText(line);
@@ -101,11 +95,19 @@ TEST_F(AboutWindowTest, VersionLineStandsOneLineBelowTheLogoAsWideAsItsText)
     ReleaseDC(line, dc);
     const test::Place logo = test::placeOf(box->control("picLogo"));
     EXPECT_EQ(test::placeOf(line), test::Place({logo[0], logo[3] + 13, logo[0] + size.cx, logo[3] + 26}));
+
+    for (int i = 1; i <= 4; ++i) {
+        HWND page = box->control(ui::AboutBox::pageName(i));
+        EXPECT_EQ(test::placeOf(page), test::placeOf({300, 570, 3825, 3735}, 96));
+        while (page && page != box->control("tabStrip")) // the strip comes later in the z-order
+            page = GetWindow(page, GW_HWNDNEXT);
+        EXPECT_NE(page, nullptr) << i;
+    }
 }
 
 TEST_F(AboutWindowTest, SystemInfoButtonShowsOnlyWhenItsProgramIsRegisteredAndStartsIt)
 {
-    // No key at all, an empty value, a program's path.
+    // No key at all, an empty value, a program's path; Tab passes over the button while it is hidden.
     for (const char* path : {static_cast<const char*>(nullptr), "", "C:\\Program Files\\msinfo32.exe"}) {
         SCOPED_TRACE(path ? path : "no key");
         if (path)
@@ -119,27 +121,16 @@ TEST_F(AboutWindowTest, SystemInfoButtonShowsOnlyWhenItsProgramIsRegisteredAndSt
     EXPECT_EQ(shell.started, std::vector<std::string>{"C:\\Program Files\\msinfo32.exe"});
 }
 
-TEST_F(AboutWindowTest, TabsShowTheirPageAllInOnePlaceOnTheStripStartingWithTheVersion)
+// The pages take turns from the Version page on; the links on the Contact page are blue with a hand and open
+// the mail program on a left click only.
+TEST_F(AboutWindowTest, TabsShowTheirPageAndTheContactLinksWork)
 {
-    for (int i = 1; i <= 4; ++i) {
-        HWND page = box->control(ui::AboutBox::pageName(i));
-        EXPECT_EQ(test::placeOf(page), test::placeOf({300, 570, 3825, 3735}, 96));
-        // On the strip, not under it: the strip comes after the page in the z-order.
-        while (page && page != box->control("tabStrip"))
-            page = GetWindow(page, GW_HWNDNEXT);
-        EXPECT_NE(page, nullptr) << i;
-    }
     EXPECT_EQ(shownPages(), std::vector<int>{1});
     for (const auto& [tab, page] : {std::pair{0, 1}, {2, 3}, {0, 1}, {3, 4}}) {
         pickTab(tab);
         EXPECT_EQ(shownPages(), std::vector<int>{page}) << tab;
         EXPECT_EQ(box->currentFrame(), page);
     }
-}
-
-TEST_F(AboutWindowTest, LinksAreBlueWithAHandAndOpenTheMailProgramOnALeftClickOnly)
-{
-    pickTab(3);
     HWND url = box->control("txtURL");
     HWND mail = box->control("txtMail");
     EXPECT_EQ(test::coloursOf(url).second, RGB(0, 0, 192));
@@ -165,33 +156,13 @@ TEST_F(AboutWindowTest, LinksAreBlueWithAHandAndOpenTheMailProgramOnALeftClickOn
                                                       "mailto:squad@kestrel-squad.example.org"}));
 }
 
-// What a test does while the box runs modal, from a timer of the modal loop: finds its box among the windows
-// of its thread (tests in other processes open theirs), notes the owner's state and acts.
-struct ModalProbe
-{
-    void (*act)(HWND box) = nullptr;
-    HWND box = nullptr;
-    HWND owner = nullptr;
-    bool ownerEnabled = true;
-    HWND other = nullptr; // another window of the program, such as an open tip
-    bool otherEnabled = true;
-} probe;
-
-BOOL CALLBACK findBox(HWND window, LPARAM)
-{
-    if (!probe.box && IsWindowVisible(window) && windowText(window) == L"About Quorrin Tool") {
-        probe.box = window;
-        probe.owner = GetWindow(window, GW_OWNER);
-        probe.ownerEnabled = IsWindowEnabled(probe.owner);
-        probe.otherEnabled = IsWindowEnabled(probe.other);
-        probe.act(window);
-    }
-    return TRUE;
-}
+// What a test does once its box is up, from a timer of the modal loop.
+std::function<void(HWND box)> onBoxShown;
 
 void CALLBACK onTick(HWND, UINT, UINT_PTR, DWORD)
 {
-    EnumThreadWindows(GetCurrentThreadId(), findBox, 0);
+    if (HWND box = GetActiveWindow(); onBoxShown && windowText(box) == L"About Quorrin Tool")
+        std::exchange(onBoxShown, nullptr)(box);
 }
 
 HWND closeButton(HWND box)
@@ -212,17 +183,21 @@ TEST_F(AboutWindowTest, ShowAboutBoxRunsModalOverItsOwnerUntilItClosesEitherWay)
         SCOPED_TRACE(how);
         HWND owner = CreateWindowExW(0, L"Static", L"owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400, 400,
                                      nullptr, nullptr, nullptr, nullptr);
+        // Another window of the program, such as an open tip, is disabled along with the owner.
         HWND other = CreateWindowExW(0, L"Static", L"tip", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 200,
                                      nullptr, nullptr, nullptr, nullptr);
-        probe = {.act = act, .other = other};
+        HWND seen = nullptr;
+        onBoxShown = [&, act = act](HWND about) {
+            seen = about;
+            EXPECT_EQ(GetWindow(about, GW_OWNER), owner);
+            EXPECT_FALSE(IsWindowEnabled(owner) || IsWindowEnabled(other));
+            act(about);
+        };
         const UINT_PTR timer = SetTimer(nullptr, 0, 20, onTick);
         showAboutBox(settings, shell, owner);
         KillTimer(nullptr, timer);
-        ASSERT_NE(probe.box, nullptr);
-        EXPECT_EQ(probe.owner, owner);
-        EXPECT_FALSE(probe.ownerEnabled);
-        EXPECT_FALSE(probe.otherEnabled);
-        EXPECT_FALSE(IsWindow(probe.box));
+        ASSERT_NE(seen, nullptr);
+        EXPECT_FALSE(IsWindow(seen));
         EXPECT_TRUE(IsWindowEnabled(other));
         DestroyWindow(other);
         if (IsWindow(owner)) {

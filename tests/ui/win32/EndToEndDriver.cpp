@@ -4,20 +4,19 @@
 #include "ui/win32/Win32Controls.h"
 #include "ui/WindowLayouts.h"
 
+#include <algorithm>
 #include <cstdio>
-#include <string>
+#include <string_view>
 #include <windows.h>
 
 namespace {
 
 using namespace quorrin;
 
-constexpr DWORD kPatienceMs = 30000;
-
 template<typename Found>
 auto waitFor(const char* what, Found find)
 {
-    for (DWORD waited = 0; waited < kPatienceMs; waited += 50) {
+    for (int waited = 0; waited < 30000; waited += 50) {
         if (auto found = find())
             return found;
         Sleep(50);
@@ -26,44 +25,25 @@ auto waitFor(const char* what, Found find)
     std::exit(2);
 }
 
-int controlId(std::string_view name)
+// The main window's control `name`, by its identifier.
+HWND controlOf(HWND main, std::string_view name)
 {
-    int id = win32::kFirstControlId;
-    for (const ui::ControlRow& row : ui::frmMainLayout().controls) {
-        if (row.name == name)
-            return id;
-        ++id;
-    }
-    return 0;
+    const auto& rows = ui::frmMainLayout().controls;
+    const auto row = std::ranges::find(rows, name, &ui::ControlRow::name);
+    return GetDlgItem(main, win32::kFirstControlId + static_cast<int>(row - rows.begin()));
 }
 
-struct BoxSearch
-{
-    DWORD process;
-    HWND box;
-};
-
-BOOL CALLBACK findBox(HWND window, LPARAM data)
-{
-    auto& search = *reinterpret_cast<BoxSearch*>(data);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    wchar_t name[16] = {};
-    GetClassNameW(window, name, 16);
-    if (process == search.process && std::wstring(name) == L"#32770" && IsWindowVisible(window)) {
-        search.box = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// Answers the next message box of the program with OK and prints its text.
+// Answers the next message box of the program (a dialog of the system's class) with OK and prints its text.
 void answerBox(DWORD process)
 {
     HWND box = waitFor("a message box", [process] {
-        BoxSearch search{process, nullptr};
-        EnumWindows(findBox, reinterpret_cast<LPARAM>(&search));
-        return search.box;
+        for (HWND w = nullptr; (w = FindWindowExW(nullptr, w, L"#32770", nullptr));) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(w, &owner);
+            if (owner == process && IsWindowVisible(w))
+                return w;
+        }
+        return HWND{};
     });
     char text[1024] = {};
     GetDlgItemTextA(box, 0xFFFF, text, sizeof(text)); // the text of a message box is the static of this id
@@ -75,16 +55,12 @@ void answerBox(DWORD process)
 
 void pick(HWND main, std::string_view box, const wchar_t* name)
 {
-    const int id = controlId(box);
-    HWND combo = GetDlgItem(main, id);
-    const LRESULT index =
-        SendMessageW(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(name));
-    if (index < 0) {
-        std::fprintf(stderr, "%.*s has no name %ls\n", static_cast<int>(box.size()), box.data(), name);
-        std::exit(3);
-    }
-    SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    SendMessageW(main, WM_COMMAND, MAKEWPARAM(id, CBN_SELENDOK), reinterpret_cast<LPARAM>(combo));
+    HWND combo = controlOf(main, box);
+    SendMessageW(
+        combo, CB_SETCURSEL,
+        SendMessageW(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(name)), 0);
+    SendMessageW(main, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELENDOK),
+                 reinterpret_cast<LPARAM>(combo));
 }
 
 } // namespace
@@ -108,7 +84,7 @@ int wmain(int argc, wchar_t* argv[])
 
     pick(main, "SourceList", argv[1]);
     pick(main, "TargetList", argv[2]);
-    PostMessageW(GetDlgItem(main, controlId("BtnTransfer")), BM_CLICK, 0, 0);
+    PostMessageW(controlOf(main, "BtnTransfer"), BM_CLICK, 0, 0);
     answerBox(process); // the question
     answerBox(process); // done
     PostMessageW(main, WM_CLOSE, 0, 0);

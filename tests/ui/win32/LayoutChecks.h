@@ -35,11 +35,11 @@ inline Place placeOf(const ui::TwipsRect& t, int dpi)
     return {left, top, left + ui::twipsToPixels(t.width, dpi), top + ui::twipsToPixels(t.height, dpi)};
 }
 
-inline LOGFONTW fontOf(HWND control)
+inline Place clientPlace(HWND window)
 {
-    LOGFONTW font{};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font), &font);
-    return font;
+    RECT client;
+    GetClientRect(window, &client);
+    return {0, 0, client.right, client.bottom};
 }
 
 // The background and text colours the control's parent gives it to draw with.
@@ -56,30 +56,37 @@ inline std::pair<COLORREF, COLORREF> coloursOf(HWND control)
     return {fill.lbColor, text};
 }
 
-// Every row of `layout` against its control in `window`; the rows in `loaded` are placed, shown or written
-// by the window's load, which its own tests check.
+// The window's caption, client size and frame, then every row of `layout` against its control; the rows in
+// `loaded` are placed, shown or written by the window's load, which its own tests check.
 inline void expectBuiltAsLaidOut(HWND window, const win32::Win32Controls& controls,
                                  const ui::WindowLayout& layout,
                                  const std::set<std::string_view>& loaded = {})
 {
     using enum ui::ControlKind;
+    using enum ui::WindowFrame;
     const int dpi = win32::dpiOf(window);
+    EXPECT_EQ(win32::windowText(window), win32::fromAnsi(layout.caption));
+    EXPECT_EQ(clientPlace(window), placeOf({0, 0, layout.clientWidth, layout.clientHeight}, dpi));
+    // An overlapped window always has a caption: one without stands for a popup.
+    EXPECT_EQ(GetWindowLongPtrW(window, GWL_STYLE) &
+                  (WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX),
+              layout.frame == Sizable  ? WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX
+              : layout.frame == Dialog ? WS_CAPTION | WS_SYSMENU
+                                       : WS_DLGFRAME);
+    EXPECT_EQ((GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) != 0, layout.frame == NoTitleBar)
+        << "a task bar entry for a window with a title bar only";
     for (const ui::ControlRow& row : layout.controls) {
         SCOPED_TRACE(std::string(row.name));
         HWND control = controls.get(row.name);
         wchar_t windowClass[64] = {};
         GetClassNameW(control, windowClass, 64);
-        // A list is a list box or, for long lists, a virtual list view; the window's own test tells which.
-        const wchar_t* expected = row.kind == Label || row.kind == LinkLabel       ? L"Static"
-                                  : row.kind == PushButton || row.kind == CheckBox ? L"Button"
-                                  : row.kind == TextBox                            ? L"Edit"
-                                  : row.kind == ComboBox                           ? L"ComboBox"
-                                  : row.kind == CheckList                          ? L"SysListView32"
-                                  : row.kind == List                               ? windowClass
-                                  : row.kind == TabStrip                           ? L"SysTabControl32"
-                                  : row.kind == Frame                              ? L"QuorrinFrame"
-                                                                                   : L"QuorrinPicture";
-        EXPECT_EQ(lstrcmpiW(windowClass, expected), 0) << win32::toAnsi(windowClass);
+        // In the order of ControlKind; a list is a list box or, for long lists, a virtual list view, as the
+        // window's own test tells.
+        const wchar_t* const classes[] = {
+            L"Static",        L"QuorrinPicture", L"Button",          L"Button",       L"Edit",  L"ComboBox",
+            L"SysListView32", windowClass,       L"SysTabControl32", L"QuorrinFrame", L"Static"};
+        EXPECT_EQ(lstrcmpiW(windowClass, classes[static_cast<int>(row.kind)]), 0)
+            << win32::toAnsi(windowClass);
         EXPECT_EQ(GetParent(control), row.parent.empty() ? window : controls.get(row.parent));
         const auto style = GetWindowLongPtrW(control, GWL_STYLE);
         if (row.kind == Label) {
@@ -110,11 +117,12 @@ inline void expectBuiltAsLaidOut(HWND window, const win32::Win32Controls& contro
                 row.font.face == ui::FontFace::Window
                     ? ui::ControlFont{layout.font.face, layout.font.points, row.font.bold}
                     : row.font;
-            const LOGFONTW shown = fontOf(control);
-            EXPECT_EQ(std::wstring(shown.lfFaceName), font.face == ui::FontFace::Verdana ? L"Verdana"
-                                                      : font.face == ui::FontFace::Arial
-                                                          ? L"Arial"
-                                                          : L"Microsoft Sans Serif");
+            LOGFONTW shown{};
+            GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(shown),
+                       &shown);
+            // In the order of FontFace.
+            const wchar_t* const faces[] = {L"", L"Verdana", L"Microsoft Sans Serif", L"Arial"};
+            EXPECT_EQ(std::wstring(shown.lfFaceName), faces[static_cast<int>(font.face)]);
             EXPECT_EQ(shown.lfHeight, -std::lround(font.points * dpi / 72.0));
             EXPECT_EQ(shown.lfWeight, font.bold ? FW_BOLD : FW_NORMAL);
             EXPECT_EQ(shown.lfUnderline != 0, row.kind == LinkLabel);

@@ -1,6 +1,8 @@
 #include "support/FakeDialogs.h"
 #include "ui/win32/BusyPointer.h"
 #include "ui/win32/frmSplash.h"
+#include "ui/win32/LayoutChecks.h"
+#include "ui/WindowLayouts.h"
 
 #include <chrono>
 #include <cstdlib>
@@ -28,59 +30,31 @@ struct SplashWindowTest : ::testing::Test
         [this] { events.push_back(std::string("tip shown, splash ") + (splash->hwnd() ? "up" : "gone")); });
 };
 
-TEST_F(SplashWindowTest, LoadShowsAFixedFrameWithoutTitleBarCentredUnderTheBusyPointer)
+TEST_F(SplashWindowTest, LoadShowsItsFrameCentredUnderTheBusyPointer)
 {
     splash->Form_Load();
     HWND window = splash->hwnd();
     EXPECT_TRUE(IsWindowVisible(window));
     SendMessageW(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_WAIT));
-    RECT client;
-    GetClientRect(window, &client);
-    EXPECT_EQ(client.right, 239);
-    EXPECT_EQ(client.bottom, 187);
-    EXPECT_EQ(GetWindowLongPtrW(window, GWL_STYLE) & (WS_POPUP | WS_CAPTION | WS_SYSMENU),
-              WS_POPUP | WS_DLGFRAME);
-    EXPECT_TRUE(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) << "no task bar entry";
+    test::expectBuiltAsLaidOut(window, splash->controls(), ui::frmSplashLayout());
+    EXPECT_EQ(test::clientPlace(window), test::Place({0, 0, 239, 187})) << "at 96 dots per inch";
     RECT outer;
     GetWindowRect(window, &outer);
-    MONITORINFO screen{};
-    screen.cbSize = sizeof(screen);
+    MONITORINFO screen{sizeof(screen), {}, {}, 0};
     GetMonitorInfoW(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &screen);
     EXPECT_LE(std::abs(outer.left + outer.right - screen.rcWork.left - screen.rcWork.right), 1);
     EXPECT_LE(std::abs(outer.top + outer.bottom - screen.rcWork.top - screen.rcWork.bottom), 1);
     EXPECT_TRUE(events.empty());
 }
 
-TEST_F(SplashWindowTest, TickOpensTheMainWindowThenGoesAndShowsTheTipOnce)
-{
-    splash->Form_Load();
-    HWND window = splash->hwnd();
-    splash->tmrSplash_Timer();
-    EXPECT_EQ(events,
-              (std::vector<std::string>{"main window loaded, splash up, busy", "tip shown, splash gone"}));
-    EXPECT_FALSE(busyPointer());
-    EXPECT_FALSE(IsWindow(window));
-}
-
-TEST_F(SplashWindowTest, TimerTicksByItselfAfterThreeSeconds)
+// Only the timer ends the splash window, by itself three seconds after the load: the main window opens under
+// the busy pointer, then the splash goes and the tip follows, once.
+TEST_F(SplashWindowTest, KeysClicksAndCloseRequestsDoNothingUntilTheTimerOpensTheMainWindow)
 {
     using namespace std::chrono;
     splash->Form_Load();
     const steady_clock::time_point start = steady_clock::now();
-    while (events.size() < 2 && steady_clock::now() - start < seconds(6)) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-        for (MSG msg; PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);)
-            DispatchMessageW(&msg);
-    }
-    const auto waited = duration_cast<milliseconds>(steady_clock::now() - start).count();
-    EXPECT_EQ(events.size(), 2u);
-    EXPECT_TRUE(waited >= 2900 && waited < 4500) << waited << " ms";
-}
-
-TEST_F(SplashWindowTest, KeysClicksAndCloseRequestsDoNothing)
-{
-    splash->Form_Load();
     HWND window = splash->hwnd();
     for (const auto& [message, wParam] : {std::pair<UINT, WPARAM>{WM_LBUTTONDOWN, MK_LBUTTON},
                                           {WM_LBUTTONUP, 0},
@@ -92,7 +66,17 @@ TEST_F(SplashWindowTest, KeysClicksAndCloseRequestsDoNothing)
     EXPECT_TRUE(IsWindowVisible(window));
     EXPECT_TRUE(events.empty());
     EXPECT_TRUE(busyPointer());
-    EXPECT_TRUE(KillTimer(window, frmSplash::kTimer)) << "the timer still runs";
+    while (events.size() < 2 && steady_clock::now() - start < seconds(6)) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+        for (MSG msg; PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);)
+            DispatchMessageW(&msg);
+    }
+    const auto waited = duration_cast<milliseconds>(steady_clock::now() - start).count();
+    EXPECT_EQ(events,
+              (std::vector<std::string>{"main window loaded, splash up, busy", "tip shown, splash gone"}));
+    EXPECT_FALSE(busyPointer());
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_TRUE(waited >= 2900 && waited < 4500) << waited << " ms";
 }
 
 } // namespace

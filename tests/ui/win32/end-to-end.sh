@@ -10,6 +10,7 @@ export WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuilder.exe=d
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 wine_quiet() { timeout 60 wine "$@" </dev/null >/dev/null 2>&1; }
+expect_file() { [ "$(cat "$1")" = "$(printf "$2")" ] || fail "$1: $(od -c "$1" | head)"; }
 
 zone=$WINEPREFIX/drive_c/QuorrinEndToEnd
 rm -rf "$zone" "$scratch"
@@ -35,15 +36,13 @@ wait "$program" || fail "quorrin.exe ended with an error"
 expected_boxes=$'box: Are you sure you want to add 2 Items (Duplicated items are filtered out) to Bob\'s Zone Friends List ? \r\nbox: Transfer Complete. FriendsList Updated\r'
 [ "$boxes" = "$expected_boxes" ] || fail "boxes were: $boxes"
 
-[ "$(cat "$zone/Favorites/Bob/Friends.txt")" = "$(printf '[Friends]\r\nDee\r\nEve\r\nCy\r\n\r\n[#Watchers Allowed]\r\n\r\n[#Watchers Not Allowed]\r\n')" ] \
-    || fail "Bob's Friends.txt: $(od -c "$zone/Favorites/Bob/Friends.txt" | head)"
-[ "$(cat "$zone/Favorites/Bob/Friends.txtBackup")" = "$(printf '[Friends]\r\nCy\r\n')" ] || fail "no backup of Bob's list"
-[ "$(cat "$zone/Favorites/Ann/Friends.txt")" = "$(printf '[Friends]\r\nCy\r\nDee\r\nEve\r\n')" ] || fail "Ann's list changed"
+expect_file "$zone/Favorites/Bob/Friends.txt" '[Friends]\r\nDee\r\nEve\r\nCy\r\n\r\n[#Watchers Allowed]\r\n\r\n[#Watchers Not Allowed]\r\n'
+expect_file "$zone/Favorites/Bob/Friends.txtBackup" '[Friends]\r\nCy\r\n'
+expect_file "$zone/Favorites/Ann/Friends.txt" '[Friends]\r\nCy\r\nDee\r\nEve\r\n'
 
-settings=$(timeout 60 wine reg query 'HKCU\Software\Quorrin\Info' </dev/null 2>/dev/null | tr -d '\r')
-grep -q 'TotalTransfers    REG_SZ    1' <<<"$settings" || fail "TotalTransfers: $settings"
-grep -q 'TotalNameMoves    REG_SZ    2' <<<"$settings" || fail "TotalNameMoves: $settings"
-exit_state=$(timeout 60 wine reg query 'HKCU\Software\Quorrin\Settings' /v CleanExit </dev/null 2>/dev/null | tr -d '\r')
-grep -q 'CleanExit    REG_SZ    True' <<<"$exit_state" || fail "CleanExit: $exit_state"
+settings=$(timeout 60 wine reg query 'HKCU\Software\Quorrin' /s </dev/null 2>/dev/null | tr -d '\r')
+for value in 'TotalTransfers    REG_SZ    1' 'TotalNameMoves    REG_SZ    2' 'CleanExit    REG_SZ    True'; do
+    grep -q "$value\$" <<<"$settings" || fail "no $value in: $settings"
+done
 grep -q 'Normal Program Exit' "$scratch/Debuglog.txt" || fail "no clean end in Debuglog.txt"
 echo "end-to-end: transfer, backup and settings as expected"
