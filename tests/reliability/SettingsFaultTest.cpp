@@ -3,12 +3,16 @@
 #include "support/TempDir.h"
 #include "SystemCallFaults.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace quorrin::test {
 namespace {
+
+namespace fs = std::filesystem;
 
 const std::string kSettings = "Software\\Quorrin\\Settings";
 
@@ -16,64 +20,49 @@ const std::string kSettings = "Software\\Quorrin\\Settings";
 // reports the failure, and the next write without a fault is stored.
 TEST(SettingsFaults, TheFileIsTheOldOrTheNewOneAtEveryFailingCall)
 {
-    const struct
-    {
-        const char* name;
-        std::string damage; // appended to a whole file
-    } cases[] = {{"whole", ""}, {"damaged", "[HKEY_CURRENT_USER\\Software\\Quorrin\\Info\r\n\"Version\"="}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+    // Appended to a whole file: nothing, or a damaged key, which the first write keeps aside.
+    for (const std::string damage : {"", "[HKEY_CURRENT_USER\\Software\\Quorrin\\Info\r\n\"Version\"="}) {
+        SCOPED_TRACE(damage);
         TempDir dir;
         const auto file = dir.path() / "HKEY_CURRENT_USER.reg";
         FileRegistryBackend backend(dir.str());
         for (int i = 0; i < 30; ++i)
             Global(backend).writeText(kSettings, "Value" + std::to_string(i), "text " + std::to_string(i));
-        const std::string old = readFile(file) + c.damage;
-        const auto setMode = [&] {
+        const std::string old = readFile(file) + damage;
+        // Sets "Mode", the calls that write failing from the one numbered `failFrom` on; gives the store's
+        // status and the number of those calls.
+        const auto setMode = [&](std::optional<std::size_t> failFrom = std::nullopt, int error = 0) {
+            const SystemCallFaults faults(failFrom, error);
             RegHandle key = kNoRegHandle;
             EXPECT_EQ(backend.openKey(RegRoot::CurrentUser, kSettings, KEY_ALL_ACCESS, key), kRegSuccess);
-            const std::string text = "Developer";
-            const long status = backend.setValue(key, "Mode", static_cast<std::uint32_t>(RegType::Sz),
-                                                 reinterpret_cast<const std::uint8_t*>(text.c_str()),
-                                                 static_cast<std::uint32_t>(text.size() + 1));
+            const std::uint8_t text[] = "Developer";
+            const long status = backend.setValue(key, "Mode", 1, text, sizeof text);
             backend.closeKey(key);
-            return status;
+            return std::pair{status, faults.calls()};
         };
         const auto reset = [&] {
-            for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
-                std::filesystem::remove(entry.path());
+            fs::remove_all(dir.path());
             dir.write(file.filename(), old);
         };
         // The old bytes are the file, or a copy kept aside.
         const auto oldKept = [&] {
-            for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
-                if (readFile(entry.path()) == old)
-                    return true;
-            return false;
+            return std::ranges::any_of(fs::directory_iterator(dir.path()),
+                                       [&](const fs::path& entry) { return readFile(entry) == old; });
         };
 
         reset();
-        std::size_t calls = 0;
-        {
-            const SystemCallFaults counting;
-            ASSERT_EQ(setMode(), kRegSuccess);
-            calls = counting.calls();
-        }
+        const auto [status, calls] = setMode();
+        ASSERT_EQ(status, kRegSuccess);
         const std::string written = readFile(file);
         ASSERT_GE(calls, 3u) << "the write, the close and the rename are seen";
         for (const int error : {ENOSPC, EIO}) {
             for (std::size_t at = 1; at <= calls; ++at) {
                 SCOPED_TRACE("call " + std::to_string(at) + " fails with errno " + std::to_string(error));
                 reset();
-                long status = kRegSuccess;
-                {
-                    const SystemCallFaults failing(at, error);
-                    status = setMode();
-                }
-                EXPECT_NE(status, kRegSuccess);
+                EXPECT_NE(setMode(at, error).first, kRegSuccess);
                 EXPECT_TRUE(readFile(file) == old || readFile(file) == written);
                 EXPECT_TRUE(oldKept());
-                EXPECT_EQ(setMode(), kRegSuccess);
+                EXPECT_EQ(setMode().first, kRegSuccess);
                 EXPECT_EQ(readFile(file), written);
             }
         }

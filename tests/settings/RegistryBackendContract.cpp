@@ -1,21 +1,8 @@
 #include "RegistryBackendContract.h"
 
-#include <algorithm>
+#include <cctype>
 
 namespace quorrin::test {
-
-namespace {
-
-constexpr std::uint32_t kBinary = static_cast<std::uint32_t>(RegType::Binary);
-
-std::string upper(std::string text)
-{
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](char c) { return c >= 'a' && c <= 'z' ? c - 32 : c; });
-    return text;
-}
-
-} // namespace
 
 void RegistryBackendContract::SetUp()
 {
@@ -37,18 +24,19 @@ TEST_P(RegistryBackendContract, TextsReadBackByteForByte)
     for (const std::string& text :
          {std::string(), std::string("Developer"), std::string("C:\\Zone \"1\""), highBytes}) {
         global->writeText(settings, "Mode", text);
-        const RegValue read = global->ReadRegValue(RegRoot::CurrentUser, settings, "Mode");
-        EXPECT_TRUE(read.isText());
-        EXPECT_EQ(read.toText(), text);
+        EXPECT_EQ(global->ReadRegValue(RegRoot::CurrentUser, settings, "Mode"), RegValue(text));
     }
 }
 
 TEST_P(RegistryBackendContract, NamesIgnoreCaseAndDwordsReadAsNumbers)
 {
+    std::string upper = settings;
+    for (char& c : upper)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     for (const std::int32_t number : {10, -2}) {
         global->WriteRegValue(global->OpenRegKey(settings, RegRoot::CurrentUser), "TipNr", number,
                               RegType::Dword);
-        EXPECT_EQ(global->ReadRegValue(RegRoot::CurrentUser, upper(settings), "TipNR"), RegValue(number));
+        EXPECT_EQ(global->ReadRegValue(RegRoot::CurrentUser, upper, "TipNR"), RegValue(number));
     }
 }
 
@@ -57,31 +45,22 @@ TEST_P(RegistryBackendContract, OtherTypesAndMissingValuesReadAsEmpty)
     global->writeText(settings, "Mode", "Developer");
     const RegHandle settingsKey = global->OpenRegKey(settings, RegRoot::CurrentUser);
     const std::uint8_t raw[] = {1, 2, 3};
-    store.backend->setValue(settingsKey, "Raw", kBinary, raw, sizeof raw);
+    store.backend->setValue(settingsKey, "Raw", static_cast<std::uint32_t>(RegType::Binary), raw, sizeof raw);
     store.backend->closeKey(settingsKey);
-
-    const std::pair<std::string, std::string> missing[] = {
-        {settings, "Raw"}, {settings, "Nothing"}, {store.keyBase + "\\Missing", "Mode"}};
-    for (const auto& [key, name] : missing) {
+    for (const auto& [key, name] :
+         {std::pair{settings, "Raw"}, {settings, "Nothing"}, {store.keyBase + "\\Missing", "Mode"}}) {
         ASSERT_EQ(global->ReadRegValue(RegRoot::CurrentUser, settings, "Mode"), "Developer");
         EXPECT_TRUE(global->ReadRegValue(RegRoot::CurrentUser, key, name).isEmpty()) << key << " " << name;
     }
 }
 
-TEST_P(RegistryBackendContract, WritingUnderAMissingKeyCreatesIt)
+// OpenRegKey creates the missing key; WriteRegValue closes it, so a second write on it is lost.
+TEST_P(RegistryBackendContract, WritingCreatesAMissingKeyAndClosesIt)
 {
-    const std::string info = store.keyBase + "\\Info";
-    RegHandle handle = 1;
-    EXPECT_EQ(store.backend->openKey(RegRoot::CurrentUser, info, KEY_ALL_ACCESS, handle), kRegFileNotFound);
-    EXPECT_EQ(handle, kNoRegHandle);
-
-    global->writeText(info, "Version", "1.0.27");
-    EXPECT_EQ(global->ReadRegValue(RegRoot::CurrentUser, info, "Version"), "1.0.27");
-}
-
-TEST_P(RegistryBackendContract, WriteRegValueClosesTheKey)
-{
-    const RegHandle key = global->OpenRegKey(settings, RegRoot::CurrentUser);
+    RegHandle key = 1;
+    EXPECT_EQ(store.backend->openKey(RegRoot::CurrentUser, settings, KEY_ALL_ACCESS, key), kRegFileNotFound);
+    EXPECT_EQ(key, kNoRegHandle);
+    key = global->OpenRegKey(settings, RegRoot::CurrentUser);
     global->WriteRegValue(key, "MainTop", "420", RegType::Sz);
     global->WriteRegValue(key, "MainLeft", "1575", RegType::Sz);
 
@@ -95,8 +74,7 @@ TEST_P(RegistryBackendContract, QueryReportsTheSizeAndRefusesASmallBuffer)
     global->writeText(settings, "Tip", "abc");
     RegHandle key = kNoRegHandle;
     ASSERT_EQ(store.backend->openKey(RegRoot::CurrentUser, settings, KEY_ALL_ACCESS, key), kRegSuccess);
-    std::uint32_t type = 0;
-    std::uint32_t size = 0;
+    std::uint32_t type = 0, size = 0;
     EXPECT_EQ(store.backend->queryValue(key, "Tip", &type, nullptr, &size), kRegSuccess);
     EXPECT_EQ(type, 1u);
     EXPECT_EQ(size, 4u);

@@ -56,24 +56,6 @@ bool hasTwoRegistryViews()
     return ::IsWow64Process(::GetCurrentProcess(), &wow64) && wow64;
 }
 
-TEST(Win32Registry, machineValuesAreReadInThe32BitView)
-{
-    if (!hasTwoRegistryViews())
-        GTEST_SKIP() << "a 32-bit Windows has a single registry view";
-    const ScratchKey view32(HKEY_LOCAL_MACHINE, KEY_WOW64_32KEY);
-    const ScratchKey view64(HKEY_LOCAL_MACHINE, KEY_WOW64_64KEY, view32.name);
-    if (!view32.software || !view64.software)
-        GTEST_SKIP()
-            << "HKEY_LOCAL_MACHINE\\Software is not writable here; Wine and administrators can write it";
-    view32.put("\\Setup", "Path", REG_SZ, "C:\\Zone", 8);
-    view64.put("\\Only64", "Path", REG_SZ, "C:\\Zone", 8);
-
-    Win32RegistryBackend backend;
-    Global global(backend);
-    EXPECT_EQ(global.ReadRegValue(RegRoot::LocalMachine, view32.path() + "\\Setup", "Path"), "C:\\Zone");
-    EXPECT_TRUE(global.ReadRegValue(RegRoot::LocalMachine, view32.path() + "\\Only64", "Path").isEmpty());
-}
-
 // Gives a key of the 32-bit machine view the access list `accessList`; its owner may always change it.
 void setAccessList(const std::string& keyPath, const char* accessList)
 {
@@ -88,14 +70,19 @@ void setAccessList(const std::string& keyPath, const char* accessList)
     ::RegCloseKey(key);
 }
 
-TEST(Win32Registry, machineKeysAreOpenedForReadingOnly)
+// The Zone client's key is read in the 32-bit view, where its 32-bit installer writes it, and opened for
+// reading only, as a standard user may.
+TEST(Win32Registry, machineValuesAreReadInThe32BitViewForReadingOnly)
 {
     const ScratchKey view32(HKEY_LOCAL_MACHINE, KEY_WOW64_32KEY);
-    if (!view32.software)
+    const ScratchKey view64(HKEY_LOCAL_MACHINE, KEY_WOW64_64KEY, view32.name);
+    if (!view32.software || !view64.software)
         GTEST_SKIP()
             << "HKEY_LOCAL_MACHINE\\Software is not writable here; Wine and administrators can write it";
     const std::string setup = view32.path() + "\\Setup";
     view32.put("\\Setup", "Path", REG_SZ, "C:\\Zone", 8);
+    if (hasTwoRegistryViews()) // a 32-bit Windows has a single view
+        view64.put("\\Only64", "Path", REG_SZ, "C:\\Zone", 8);
     // Everyone may read the key and do nothing more, as a standard user with the Zone client's key.
     setAccessList(setup, "D:P(A;;KR;;;WD)");
     Win32RegistryBackend registry;
@@ -103,6 +90,7 @@ TEST(Win32Registry, machineKeysAreOpenedForReadingOnly)
     const RegValue read = Settings(global).read({RegRoot::LocalMachine, setup, "Path", RegType::Sz});
     setAccessList(setup, "D:P(A;;KA;;;WD)"); // so that the scratch key can be removed
     EXPECT_EQ(read, RegValue("C:\\Zone"));
+    EXPECT_TRUE(global.ReadRegValue(RegRoot::LocalMachine, view32.path() + "\\Only64", "Path").isEmpty());
 
     MemoryRegistryBackend memory;
     Global recorded(memory);

@@ -17,8 +17,7 @@ TEST(WineItself, WritesAPrefixWhoseClientPathIsFound)
     if (std::system("command -v wine >/dev/null 2>&1") != 0)
         GTEST_SKIP() << "wine is not installed";
     TempDir dir;
-    const fs::path home = dir.path() / "home";
-    const fs::path prefix = dir.path() / "prefix";
+    const fs::path home = dir.path() / "home", prefix = dir.path() / "prefix";
     fs::create_directories(home);
     // No display, no menu entries, no Mono or Gecko; wineserver -w waits until system.reg is written.
     const std::string command =
@@ -30,10 +29,9 @@ TEST(WineItself, WritesAPrefixWhoseClientPathIsFound)
     ASSERT_EQ(std::system(command.c_str()), 0) << dir.read("wine.log");
 
     // Every registry file Wine wrote reads completely.
-    for (const char* name : {"system.reg", "user.reg", "userdef.reg"})
-        EXPECT_TRUE(WineRegistryFile::parse(dir.read(fs::path("prefix") / name))) << name;
+    for (const char* name : {"user.reg", "userdef.reg", "system.reg"})
+        ASSERT_TRUE(WineRegistryFile::parse(dir.read(fs::path("prefix") / name))) << name;
     const auto system = WineRegistryFile::parse(dir.read("prefix/system.reg"));
-    ASSERT_TRUE(system);
     if (system->arch() == WineArch::Win64) {
         EXPECT_TRUE(
             system->findValue(u"Software\\Wow6432Node\\Microsoft\\Internet Gaming Zone\\Setup", u"Path"));
