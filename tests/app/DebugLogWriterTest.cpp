@@ -1,8 +1,6 @@
 #include "app/DebugLogWriter.h"
 
 #include "base/DiagnosticLog.h"
-#include "base/RuntimeError.h"
-#include "platform/FileSystem.h"
 #include "settings/Global.h"
 #include "settings/Schema.h"
 #include "settings/Settings.h"
@@ -14,27 +12,30 @@
 #include <gtest/gtest.h>
 #include <optional>
 
-namespace quorrin {
+namespace quorrin::test {
 namespace {
 
-class DebugLogWriterTest : public ::testing::Test
+// A log writer in a fresh folder, on a file system that fails where a test says.
+struct LogWorld
 {
-protected:
     std::string file() const { return dir.read("Debuglog.txt"); }
     std::optional<std::string> cleanExit() const
     {
-        return backend.text(RegRoot::CurrentUser, std::string(schema::kSettingsKey),
-                            std::string(schema::kCleanExit.name));
+        return registry.text(RegRoot::CurrentUser, std::string(schema::kSettingsKey),
+                             std::string(schema::kCleanExit.name));
     }
 
-    test::TempDir dir;
+    TempDir dir;
     DiagnosticLog log;
-    std::unique_ptr<FileSystem> files = createLocalFileSystem();
-    MemoryRegistryBackend backend;
-    Global store{backend};
+    FailingFileSystem files;
+    MemoryRegistryBackend registry;
+    Global store{registry};
     Settings settings{store};
-    DebugLogWriter writer{log, *files, settings, dir.str()};
+    DebugLogWriter writer{log, files, settings, dir.str()};
 };
+
+struct DebugLogWriterTest : ::testing::Test, LogWorld
+{};
 
 TEST_F(DebugLogWriterTest, SilentWriteIsFollowedByOneTimerWrite)
 {
@@ -78,7 +79,7 @@ TEST_F(DebugLogWriterTest, ALongLogKeepsCounting)
 TEST_F(DebugLogWriterTest, AWriteThatCannotOpenRaisesAndAddsNothing)
 {
     log.add("kept");
-    DebugLogWriter failing(log, *files, settings, (dir.path() / "gone").string());
+    DebugLogWriter failing(log, files, settings, (dir.path() / "gone").string());
     for (const char* mode : {"0", "1", "2"}) {
         try {
             failing.WriteDebugLog(mode);
@@ -95,7 +96,7 @@ TEST_F(DebugLogWriterTest, AWriteThatCannotOpenRaisesAndAddsNothing)
 
 TEST_F(DebugLogWriterTest, CrashNoticeWithoutALogToKeepRaisesAndShowsNoBox)
 {
-    test::FakeDialogs dialogs; // fails the test on any box
+    FakeDialogs dialogs; // fails the test on any box
     EXPECT_THROW(writer.ShowCrashNotice(dialogs), RuntimeError);
 }
 
@@ -103,7 +104,8 @@ TEST_F(DebugLogWriterTest, CrashNoticeWithoutALogToKeepRaisesAndShowsNoBox)
 // is not marked clean, and the next write without a fault holds every entry it counts.
 TEST(DebugLogWriterFaults, EveryFailingWriteKeepsTheLastWholeLog)
 {
-    struct World
+    // 30 entries written, one more added since.
+    struct World : LogWorld
     {
         World()
         {
@@ -113,7 +115,6 @@ TEST(DebugLogWriterFaults, EveryFailingWriteKeepsTheLastWholeLog)
             log.add("later");
             files.writeOperations = 0;
         }
-        std::string file() const { return dir.read("Debuglog.txt"); }
         // The entries up to the count of the last write; a silent write counts one more than it writes.
         std::string loggedEntries() const
         {
@@ -122,25 +123,12 @@ TEST(DebugLogWriterFaults, EveryFailingWriteKeepsTheLastWholeLog)
                 text += log.at(i) + "\r\n";
             return text;
         }
-        std::optional<std::string> cleanExit() const
-        {
-            return backend.text(RegRoot::CurrentUser, std::string(schema::kSettingsKey),
-                                std::string(schema::kCleanExit.name));
-        }
-
-        test::TempDir dir;
-        DiagnosticLog log;
-        test::FailingFileSystem files;
-        MemoryRegistryBackend backend;
-        Global store{backend};
-        Settings settings{store};
-        DebugLogWriter writer{log, files, settings, dir.str()};
     };
     for (const std::string mode : {"2", "0", "1"}) {
         SCOPED_TRACE("mode " + mode);
         World counted;
         counted.writer.WriteDebugLog(mode);
-        test::forEachWriteFault(counted.files.writeOperations, [&](test::WriteFault fault) {
+        forEachWriteFault(counted.files.writeOperations, [&](WriteFault fault) {
             World world;
             const std::string old = world.file();
             const std::size_t logged = world.writer.LoggedLineCount();
@@ -164,4 +152,4 @@ TEST(DebugLogWriterFaults, EveryFailingWriteKeepsTheLastWholeLog)
 }
 
 } // namespace
-} // namespace quorrin
+} // namespace quorrin::test

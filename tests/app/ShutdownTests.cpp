@@ -70,8 +70,8 @@ TEST(Shutdown, FailedFinalWriteIsReportedAndLeavesTheRunMarkedUnclean)
 {
     CoreWorld world;
     world.registry.putText(RegRoot::CurrentUser, kSettings, "CleanExit", "False");
-    world.files.failReplace = true;
-    world.dialogs.expectMessage(test::procErrorBox(70, "Permission denied"));
+    world.files.fault = WriteFault{1, ErrorNumber::PermissionDenied};
+    world.dialogs.expectMessage(procErrorBox(70, "Permission denied"));
     world.core.Form_QueryUnload();
     EXPECT_EQ(world.registry.text(RegRoot::CurrentUser, kSettings, "CleanExit"), "False");
     EXPECT_EQ(world.registry.text(RegRoot::CurrentUser, kInfo, "Version"), version::text);

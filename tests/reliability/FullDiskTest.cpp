@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <fcntl.h>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sched.h>
@@ -50,90 +49,63 @@ std::optional<fs::path> mountSmallDisk(std::size_t size)
     return folder;
 }
 
-class FullDisk : public testing::Test
+// With the disk full at each step in turn (the log, the backup, the target's rewrite), the transfer keeps the
+// old list as the target or as its backup and reports the error; with room again the next transfer works.
+TEST(FullDisk, ATransferThatRunsOutOfSpaceKeepsEveryFriend)
 {
-protected:
-    static void SetUpTestSuite()
-    {
-        disk = mountSmallDisk(64 * 1024);
-        if (disk)
-            setenv("TMPDIR", disk->c_str(), 1); // every TempDir lives on the small disk
-    }
-    static void TearDownTestSuite()
-    {
-        if (disk && umount2(disk->c_str(), MNT_DETACH) == 0)
-            rmdir(disk->c_str());
-    }
-    void SetUp() override
-    {
-        if (!disk)
-            GTEST_SKIP()
-                << "no small tmpfs: this process may neither mount one as root nor in a user namespace";
-    }
-
+    const std::optional<fs::path> disk = mountSmallDisk(64 * 1024);
+    if (!disk)
+        GTEST_SKIP() << "no small tmpfs: this process may neither mount one as root nor in a user namespace";
+    setenv("TMPDIR", disk->c_str(), 1); // every TempDir lives on the small disk
     // Fills the disk with one file until `free` bytes are left.
-    static void fill(const fs::path& file, std::size_t free)
-    {
+    const auto fill = [&](const fs::path& file, std::size_t free) {
         struct statvfs status
         {};
         ASSERT_EQ(statvfs(disk->c_str(), &status), 0);
-        const std::size_t available = status.f_bavail * status.f_frsize;
-        ASSERT_GE(available, free);
-        std::ofstream(file, std::ios::binary) << std::string(available - free, '\0');
-    }
+        ASSERT_GE(status.f_bavail * status.f_frsize, free);
+        std::ofstream(file, std::ios::binary) << std::string(status.f_bavail * status.f_frsize - free, '\0');
+    };
 
-    static inline std::optional<fs::path> disk;
-};
-
-// With the disk full at each step in turn (the log, the backup, the target's rewrite), the transfer keeps the
-// old list as the target or as its backup and reports the error; with room again the next transfer works.
-TEST_F(FullDisk, ATransferThatRunsOutOfSpaceKeepsEveryFriend)
-{
-    const std::string source = fileBytes(friendsLines("NewFriend", 1000)); // four pages
     const std::vector<std::string> old = friendsLines("Old", 30);
-    const std::string target = fileBytes(old);
-    std::vector<std::string> lines = friendsLines("NewFriend", 1000);
+    std::vector<std::string> lines = friendsLines("NewFriend", 1000); // four pages
+    const std::string source = fileBytes(lines), target = fileBytes(old);
     lines.insert(lines.end() - 4, old.begin() + 1, old.end() - 4);
     const std::string written = fileBytes(lines);
 
     std::set<std::string> failedAt;
-    for (std::size_t pages = 0; pages <= 8; ++pages) {
+    bool fitted = false;
+    for (std::size_t pages = 0; pages <= 8 && !fitted; ++pages) {
         SCOPED_TRACE(std::to_string(pages) + " pages free");
         TransferWorld world(source, target);
         const fs::path filler = world.dir.path() / "filler";
         fill(filler, pages * kPage);
-        world.dialogs.answerOthers = MessageResult::Ok;
-        world.core.BtnTransfer_Click();
+        world.transferAnsweringOk();
 
-        const std::string now = world.readFriends("Dst");
-        EXPECT_TRUE(now == target || world.readFriends("Dst", "Backup") == target);
-        const auto& boxes = world.dialogs.shown;
-        ASSERT_FALSE(boxes.empty());
-        if (boxes.back() == kTransferDone) {
-            EXPECT_EQ(now, written);
+        EXPECT_TRUE(world.keepsTheOldList(target));
+        ASSERT_FALSE(world.dialogs.shown.empty());
+        const MessageBoxRequest& last = world.dialogs.shown.back();
+        if ((fitted = last == kTransferDone)) {
+            EXPECT_EQ(world.readFriends("Dst"), written);
             EXPECT_EQ(world.readFriends("Dst", "Backup"), target);
             EXPECT_EQ(failedAt, (std::set<std::string>{"log", "backup", "target"}))
                 << "each write ran out of space once before";
-            return;
+            continue;
         }
-        EXPECT_TRUE(boxes.back() == procErrorBox(61, "Disk full") ||
-                    boxes.back() == procErrorBox(57, "Device I/O error"))
-            << testing::PrintToString(boxes.back());
+        EXPECT_TRUE(last == procErrorBox(61, "Disk full") || last == procErrorBox(57, "Device I/O error"))
+            << testing::PrintToString(last);
         // The step the program logged last before the error.
         const auto& log = world.core.state.DebugList.entries();
         const std::string step =
-            *(std::find_if(log.begin(), log.end(), [](auto& e) { return e.starts_with("Ooops"); }) - 1);
+            *(std::ranges::find_if(log, [](auto& entry) { return entry.starts_with("Ooops"); }) - 1);
         failedAt.insert(step == "Backing up Target File" ? "backup"
                         : step == "Opening Target File"  ? "target"
                                                          : "log");
-
         fs::remove(filler);
-        world.dialogs.answerOthers.reset();
-        world.expectQuestionAndDone(1000);
-        world.core.BtnTransfer_Click();
-        EXPECT_EQ(world.readFriends("Dst"), written);
+        world.expectTheNextTransferToWrite(1000, written);
     }
-    ADD_FAILURE() << "no transfer fitted";
+    EXPECT_TRUE(fitted) << "no transfer fitted";
+    if (umount2(disk->c_str(), MNT_DETACH) == 0)
+        rmdir(disk->c_str());
 }
 
 } // namespace

@@ -3,7 +3,6 @@
 #include "base/RuntimeError.h"
 #include "platform/FileSystem.h"
 
-#include <algorithm>
 #include <cstddef>
 #include <functional>
 #include <gtest/gtest.h>
@@ -27,8 +26,6 @@ struct WriteFault
 class FailingFileSystem : public FileSystem
 {
 public:
-    bool failReplace = false;              // replacing a file raises Permission denied
-    std::optional<std::size_t> writeLimit; // a file opened for writing breaks after this many bytes
     std::optional<WriteFault> fault;
     std::size_t writeOperations = 0;
     // The error the fault was raised as; empty while it only left a stream bad (or did not strike).
@@ -40,7 +37,9 @@ public:
     }
     std::unique_ptr<std::ostream> openForWriting(const std::string& path) override
     {
-        return std::make_unique<OwningStream>(disk_->openForWriting(path), *this, writeLimit);
+        auto file = disk_->openForWriting(path);
+        std::ostream& out = *file;
+        return std::make_unique<Stream>(out, *this, std::move(file));
     }
     void copyFile(const std::string& from, const std::string& to) override
     {
@@ -60,10 +59,8 @@ public:
     }
     void replaceFileWith(const std::string& path, const std::function<void(std::ostream&)>& write) override
     {
-        if (failReplace)
-            throw RuntimeError(ErrorNumber::PermissionDenied);
         disk_->replaceFileWith(path, [&](std::ostream& file) {
-            Stream out(file, *this, std::nullopt);
+            Stream out(file, *this);
             write(out);
             // Throwing here makes the disk drop its new file, as a failed close or rename would.
             if (!out || failsNow()) // the close
@@ -77,8 +74,8 @@ private:
     // Passes writes on to `file_`, counting each; a failing write passes half its bytes on first.
     struct Stream : std::streambuf, std::ostream
     {
-        Stream(std::ostream& file, FailingFileSystem& owner, std::optional<std::size_t> limit)
-            : std::ostream(this), file_(file), owner_(owner), limit_(limit)
+        Stream(std::ostream& file, FailingFileSystem& owner, std::unique_ptr<std::ostream> owned = nullptr)
+            : std::ostream(this), file_(file), owner_(owner), owned_(std::move(owned))
         {}
         using int_type = std::streambuf::int_type;
         using traits_type = std::streambuf::traits_type;
@@ -92,11 +89,7 @@ private:
         }
         std::streamsize xsputn(const char* s, std::streamsize n) override
         {
-            std::streamsize passed = owner_.failsNow() ? n / 2 : n;
-            if (limit_) {
-                passed = std::min(passed, static_cast<std::streamsize>(*limit_));
-                *limit_ -= static_cast<std::size_t>(passed);
-            }
+            const std::streamsize passed = owner_.failsNow() ? n / 2 : n;
             file_.write(s, passed);
             return file_ ? passed : 0;
         }
@@ -104,14 +97,6 @@ private:
 
         std::ostream& file_;
         FailingFileSystem& owner_;
-        std::optional<std::size_t> limit_;
-    };
-    struct OwningStream : Stream
-    {
-        OwningStream(std::unique_ptr<std::ostream> file, FailingFileSystem& owner,
-                     std::optional<std::size_t> limit)
-            : Stream(*file, owner, limit), owned_(std::move(file))
-        {}
         std::unique_ptr<std::ostream> owned_;
     };
 

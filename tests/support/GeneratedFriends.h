@@ -17,13 +17,13 @@ inline std::vector<std::string> friendsLines(const std::string& prefix, std::siz
     return lines;
 }
 
-// The bytes of `lines` on disk: each ended by CR LF.
 // The lines as views, as writeWithBackup takes them; `lines` must outlive them.
 inline std::vector<std::string_view> views(const std::vector<std::string>& lines)
 {
     return {lines.begin(), lines.end()};
 }
 
+// The bytes of `lines` on disk: each ended by CR LF.
 inline std::string fileBytes(const std::vector<std::string>& lines)
 {
     std::string bytes;

@@ -36,6 +36,25 @@ struct TransferWorld : CoreWorld
         dialogs.expectMessage(transferQuestion(count), MessageResult::Ok);
         dialogs.expectMessage(kTransferDone);
     }
+    // A transfer that may fail anywhere: every box is answered Ok and kept in `dialogs.shown`.
+    void transferAnsweringOk()
+    {
+        dialogs.answerOthers = MessageResult::Ok;
+        core.BtnTransfer_Click();
+        dialogs.answerOthers.reset();
+    }
+    // Every friend of the old list `target` is kept, as the target or as its backup.
+    bool keepsTheOldList(const std::string& target) const
+    {
+        return readFriends("Dst") == target || readFriends("Dst", "Backup") == target;
+    }
+    // Once the fault is gone, the next transfer of `count` friends writes `written`.
+    void expectTheNextTransferToWrite(int count, const std::string& written)
+    {
+        expectQuestionAndDone(count);
+        core.BtnTransfer_Click();
+        EXPECT_EQ(readFriends("Dst"), written);
+    }
 };
 
 } // namespace quorrin::test
