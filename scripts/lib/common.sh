@@ -95,6 +95,41 @@ ensure_i386_architecture() {
     if [ "$(id -u)" -eq 0 ]; then dpkg --add-architecture i386; else sudo dpkg --add-architecture i386; fi
 }
 
+# Configures the mingw-w64 cross build for ARCH (x86_64 or i686) in BUILD and builds it: everything, or the
+# targets given after BUILD.
+build_windows() {
+    local arch=$1 build=$2 targets=()
+    shift 2
+    [ $# -eq 0 ] || targets=(--target "$@")
+    say "Cross-building the $arch Windows pieces in $build"
+    cmake -S "$QUORRIN_ROOT" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DCMAKE_TOOLCHAIN_FILE="$QUORRIN_ROOT/cmake/mingw-w64-$arch.cmake" -DQUORRIN_BUILD_QT=OFF >/dev/null
+    cmake --build "$build" -j "$(nproc)" "${targets[@]}"
+}
+
+# Makes (or takes up again) the Wine prefix PREFIX of WINEARCH (win64 or win32) with its windows on Wine's
+# null graphics driver, so that no display is needed, and leaves its server running; fails when Wine does not
+# start. Exports WINEPREFIX and the settings every run in it shares; the caller stops the server
+# (wineserver -k) when it is done.
+start_wine_prefix() {
+    # Wine adds nothing to the desktop's menus from these runs.
+    export WINEPREFIX=$1 WINEARCH=$2 WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuilder.exe=d
+    mkdir -p "$WINEPREFIX"
+    # The server and the prefix's start-up programs keep whatever output they inherit open; started here,
+    # detached from every stream, they never hold the caller's pipes. A server left running for this prefix
+    # (an earlier run that was cut short) is used as it is.
+    wineserver -p </dev/null >/dev/null 2>&1 || true
+    timeout 120 wine cmd /c exit </dev/null >/dev/null 2>&1 || return 1
+    # Windows without a display: Wine's null graphics driver.
+    wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f </dev/null >/dev/null 2>&1
+    # The desktop process took its driver when the prefix started; a fresh server starts it again with
+    # the null one (on a new prefix it has none to fall back on without a display).
+    wineserver -k </dev/null >/dev/null 2>&1 || true
+    wineserver -w </dev/null >/dev/null 2>&1 || true
+    wineserver -p </dev/null >/dev/null 2>&1 || true
+    timeout 120 wine cmd /c exit </dev/null >/dev/null 2>&1
+}
+
 # Cross-builds the core and its Windows pieces with mingw-w64 for ARCH (x86_64, the default, in
 # $QUORRIN_BUILD/windows; or i686, in $QUORRIN_BUILD/windows32) and runs their tests under Wine, in a Wine
 # prefix of their own (a 32-bit one for i686, as on a 32-bit Windows machine). Where the tools cannot be
@@ -127,10 +162,7 @@ run_windows_tests() (
         ensure_packages "${packages[@]}"
     fi
 
-    say "Cross-building the $arch Windows pieces in $build"
-    cmake -S "$QUORRIN_ROOT" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DCMAKE_TOOLCHAIN_FILE="$QUORRIN_ROOT/cmake/mingw-w64-$arch.cmake" -DQUORRIN_BUILD_QT=OFF >/dev/null
-    cmake --build "$build" -j "$(nproc)"
+    build_windows "$arch" "$build"
 
     if [ -z "$with_wine" ]; then
         cmake --build "$build" --target windows-packages >/dev/null
@@ -142,23 +174,8 @@ run_windows_tests() (
     fi
 
     say "Running the $arch Windows tests under Wine"
-    # Wine adds nothing to the desktop's menus from these runs.
-    export WINEPREFIX=$build/wineprefix WINEARCH=$winearch WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuilder.exe=d
-    mkdir -p "$WINEPREFIX"
-    # The server and the prefix's start-up programs keep whatever output they inherit open; started here,
-    # detached from every stream, they never hold CTest's pipes.
     trap 'wineserver -k </dev/null >/dev/null 2>&1 || true' EXIT
-    # A server left running for this prefix (an earlier run that was cut short) is used as it is.
-    wineserver -p </dev/null >/dev/null 2>&1 || true
-    timeout 120 wine cmd /c exit </dev/null >/dev/null 2>&1 || die "Wine did not start (prefix $WINEPREFIX)"
-    # The window tests run without a display: Wine's null graphics driver.
-    wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f </dev/null >/dev/null 2>&1
-    # The desktop process took its driver when the prefix started; a fresh server starts it again with
-    # the null one (on a new prefix it has none to fall back on without a display).
-    wineserver -k </dev/null >/dev/null 2>&1 || true
-    wineserver -w </dev/null >/dev/null 2>&1 || true
-    wineserver -p </dev/null >/dev/null 2>&1 || true
-    timeout 120 wine cmd /c exit </dev/null >/dev/null 2>&1 || die "Wine did not start again (prefix $WINEPREFIX)"
+    start_wine_prefix "$build/wineprefix" "$winearch" || die "Wine did not start (prefix $build/wineprefix)"
     timeout --kill-after=10 "$WINDOWS_TEST_TIME_LIMIT" \
         ctest --test-dir "$build" --output-on-failure -j "$(nproc)" --timeout 120 \
         || die "the Windows tests failed or did not finish within ${WINDOWS_TEST_TIME_LIMIT} s"
