@@ -5,6 +5,7 @@
 //
 // usage: quorrin_qt_bench SOURCE TARGET [RUNS]   (two lists made by quorrin_bench_lists)
 #include "BenchLists.h"
+#include "BenchTiming.h"
 #include "friends/FriendsListFormat.h"
 #include "support/CoreWorld.h"
 #include "ui/qt/frmMain.h"
@@ -25,6 +26,9 @@
 
 namespace quorrin {
 namespace {
+
+using bench::medianMs;
+using bench::timeIt;
 
 std::string readAll(const char* path)
 {
@@ -75,24 +79,14 @@ struct Bench : test::TestServices
     frmMain window{services()};
 };
 
-double medianMs(std::vector<double> runs)
+double qtNowMs()
 {
-    std::sort(runs.begin(), runs.end());
-    return runs[runs.size() / 2];
-}
-
-// Runs `prepare` (not timed), then times `act` as many times as asked.
-double timeIt(int runs, const std::function<void()>& prepare, const std::function<void()>& act)
-{
-    std::vector<double> ms;
-    for (int run = 0; run < runs; ++run) {
-        prepare();
-        QElapsedTimer clock;
-        clock.start();
-        act();
-        ms.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
-    }
-    return medianMs(ms);
+    static QElapsedTimer clock = [] {
+        QElapsedTimer started;
+        started.start();
+        return started;
+    }();
+    return static_cast<double>(clock.nsecsElapsed()) / 1e6;
 }
 
 MessageBoxRequest question(std::size_t count)
@@ -118,7 +112,7 @@ int run(const char* sourcePath, const char* targetPath, int runs)
     const double full = residentMegabytes();
     const std::size_t entries = b.window.state().SourceListZoneNames.size();
 
-    const double pick = timeIt(runs, none, [&] {
+    const double pick = timeIt(runs, qtNowMs, none, [&] {
         b.pick("SourceList", 0);
         Bench::settleAndPaint(sourceList);
     });
@@ -127,7 +121,7 @@ int run(const char* sourcePath, const char* targetPath, int runs)
     sourceList->setCurrentIndex(sourceList->model()->index(static_cast<int>(entries / 2), 0));
     sourceList->scrollTo(sourceList->currentIndex());
     Bench::settleAndPaint(sourceList);
-    const double toggle = timeIt(runs, none, [&] {
+    const double toggle = timeIt(runs, qtNowMs, none, [&] {
         QTest::keyClick(sourceList, Qt::Key_Space);
         Bench::settleAndPaint(sourceList);
     });
@@ -138,7 +132,7 @@ int run(const char* sourcePath, const char* targetPath, int runs)
     for (std::size_t i = 0, checked = 0; i < entries; ++i)
         chosen += bench::isChecked(i) && !bench::isInTarget(checked++);
     const double transfer = timeIt(
-        runs,
+        runs, qtNowMs,
         [&] {
             b.writeFriends("Target", b.targetBytes);
             b.pick("TargetList", 1);

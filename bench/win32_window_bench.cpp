@@ -8,6 +8,7 @@
 //
 // usage: quorrin_win32_bench SOURCE TARGET [RUNS]   (two lists made by quorrin_bench_lists)
 #include "BenchLists.h"
+#include "BenchTiming.h"
 #include "friends/FriendsListFormat.h"
 #include "support/CoreWorld.h"
 #include "ui/win32/frmMain.h"
@@ -31,6 +32,9 @@
 
 namespace quorrin::win32 {
 namespace {
+
+using bench::medianMs;
+using bench::timeIt;
 
 std::string readAll(const char* path)
 {
@@ -111,25 +115,6 @@ struct Bench : test::TestServices
     frmMain window{services()};
 };
 
-double medianMs(std::vector<double> runs)
-{
-    std::sort(runs.begin(), runs.end());
-    return runs[runs.size() / 2];
-}
-
-// Runs `prepare` (not timed), then times `act` as many times as asked.
-double timeIt(int runs, const std::function<void()>& prepare, const std::function<void()>& act)
-{
-    std::vector<double> ms;
-    for (int run = 0; run < runs; ++run) {
-        prepare();
-        const double from = nowMs();
-        act();
-        ms.push_back(nowMs() - from);
-    }
-    return medianMs(ms);
-}
-
 MessageBoxRequest question(std::size_t count)
 {
     return {"Are you sure you want to add " + std::to_string(count) +
@@ -160,7 +145,7 @@ int run(const char* sourcePath, const char* targetPath, int runs)
     if (entries != b.window.state().TargetListZoneNames.size() || entries < 2)
         fail("the two full lists were not read");
 
-    const double pick = timeIt(runs, none, [&] {
+    const double pick = timeIt(runs, nowMs, none, [&] {
         b.pick("SourceList", 0);
         settleAndPaint(sourceList);
     });
@@ -178,7 +163,7 @@ int run(const char* sourcePath, const char* targetPath, int runs)
     const auto& checks = b.window.state().SourceListZoneNames.checked;
     const bool checkedBefore = checks[static_cast<std::size_t>(middle)];
     int toggles = 0;
-    const double toggle = timeIt(runs, none, [&] {
+    const double toggle = timeIt(runs, nowMs, none, [&] {
         const UINT scan = MapVirtualKeyW(VK_SPACE, MAPVK_VK_TO_VSC);
         PostMessageW(sourceList, WM_KEYDOWN, VK_SPACE, static_cast<LPARAM>(1 | (scan << 16)));
         PostMessageW(sourceList, WM_KEYUP, VK_SPACE, static_cast<LPARAM>(1 | (scan << 16) | (3u << 30)));
@@ -194,7 +179,7 @@ int run(const char* sourcePath, const char* targetPath, int runs)
     for (std::size_t i = 0, checked = 0; i < entries; ++i)
         chosen += bench::isChecked(i) && !bench::isInTarget(checked++);
     const double transfer = timeIt(
-        runs,
+        runs, nowMs,
         [&] {
             b.writeFriends("Target", b.targetBytes);
             b.pick("TargetList", 1);
