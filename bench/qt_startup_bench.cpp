@@ -15,6 +15,7 @@
 #include "platform/Dialogs.h"
 #include "platform/FileSearch.h"
 #include "platform/FileSystem.h"
+#include "platform/LargePages.h"
 #include "settings/DefaultRegistryBackend.h"
 #include "settings/Global.h"
 #include "settings/Settings.h"
@@ -103,6 +104,7 @@ int main(int argc, char* argv[])
         return 2;
     }
     const long long started = std::atoll(argv[1 + empty]);
+    quorrin::useLargePagesForHeap();
     QApplication app(argc, argv);
     ShownWatcher watcher(empty);
     app.installEventFilter(&watcher);

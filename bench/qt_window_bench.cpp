@@ -7,6 +7,7 @@
 #include "BenchLists.h"
 #include "BenchTiming.h"
 #include "friends/FriendsListFormat.h"
+#include "platform/LargePages.h"
 #include "support/CoreWorld.h"
 #include "ui/qt/frmMain.h"
 
@@ -188,6 +189,7 @@ int main(int argc, char* argv[])
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    quorrin::useLargePagesForHeap(); // as main.cpp does
     QApplication app(argc, argv);
     return quorrin::run(argv[1], argv[2], argc > 3 ? std::max(1, std::atoi(argv[3])) : 7);
 }

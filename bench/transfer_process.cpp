@@ -7,6 +7,7 @@
 #include "friends/FriendsFile.h"
 #include "friends/TransferLines.h"
 #include "platform/FileSystem.h"
+#include "platform/LargePages.h"
 
 #include <chrono>
 #include <cstdio>
@@ -48,6 +49,7 @@ long long microseconds(Clock::time_point from, Clock::time_point to)
 int main(int argc, char** argv)
 {
     using namespace quorrin;
+    useLargePagesForHeap(); // as the program's own main does
     const bool phases = argc == 4 && std::string_view(argv[1]) == "--phases";
     if (argc != 3 + phases) {
         std::fprintf(stderr, "usage: %s [--phases] SOURCE TARGET\n", argv[0]);

@@ -1,5 +1,6 @@
 #include "platform/FileSearch.h"
 #include "platform/FileSystem.h"
+#include "platform/LargePages.h"
 #include "settings/DefaultRegistryBackend.h"
 #include "settings/Global.h"
 #include "settings/Settings.h"
@@ -12,6 +13,7 @@
 
 int main(int argc, char* argv[])
 {
+    quorrin::useLargePagesForHeap();
     QApplication app(argc, argv);
 
     const std::unique_ptr<quorrin::RegistryBackend> registry = quorrin::createDefaultRegistryBackend();
