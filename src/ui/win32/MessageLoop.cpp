@@ -1,6 +1,8 @@
 #include "ui/win32/MessageLoop.h"
 
 #include <algorithm>
+#include <map>
+#include <utility>
 #include <vector>
 
 namespace quorrin::win32 {
@@ -12,6 +14,27 @@ struct KeyboardWindow
     HWND window;
     std::vector<HWND> tabOrder;
 };
+
+std::map<UINT_PTR, std::function<void()>>& idleTasks()
+{
+    static std::map<UINT_PTR, std::function<void()>> tasks;
+    return tasks;
+}
+
+void CALLBACK runIdleTask(HWND, UINT, UINT_PTR id, DWORD)
+{
+    KillTimer(nullptr, id);
+    auto& tasks = idleTasks();
+    const auto found = tasks.find(id);
+    if (found == tasks.end())
+        return;
+    const std::function<void()> task = std::move(found->second);
+    tasks.erase(found);
+    try {
+        task();
+    } catch (...) {
+    }
+}
 
 std::vector<KeyboardWindow>& keyboardWindows()
 {
@@ -102,6 +125,20 @@ void runModalLoop(const bool& done)
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
+}
+
+UINT_PTR runWhenIdle(std::function<void()> task)
+{
+    const UINT_PTR id = SetTimer(nullptr, 0, 0, runIdleTask);
+    if (id)
+        idleTasks()[id] = std::move(task);
+    return id;
+}
+
+void cancelIdleTask(UINT_PTR id)
+{
+    if (id && idleTasks().erase(id))
+        KillTimer(nullptr, id);
 }
 
 } // namespace quorrin::win32

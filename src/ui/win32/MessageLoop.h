@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <vector>
 #include <windows.h>
 
@@ -21,5 +22,11 @@ int runMessageLoop();
 // Runs messages until `done` is true or WM_QUIT arrives (which is posted again for the outer loop), for a
 // modal window's own loop.
 void runModalLoop(const bool& done);
+
+// Runs `task` once, as soon as this thread's message queue holds nothing else (a timer's turn), from whatever
+// message loop runs then. What it throws ends there: it never crosses the system's dispatch. Returns the id
+// that cancelIdleTask takes, or 0 when the system had no timer left and the task will not run.
+UINT_PTR runWhenIdle(std::function<void()> task);
+void cancelIdleTask(UINT_PTR id);
 
 } // namespace quorrin::win32

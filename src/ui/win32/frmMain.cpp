@@ -61,14 +61,11 @@ void frmMain::create()
         list->setColours(toColorRef(ui::kGreyBackground), toColorRef(ui::kGreyText));
 
     statusBar_.create(hwnd(), fonts().windowFont(), dpi());
-    SetTimer(hwnd(), kClock, 1000, nullptr);
 
     for (MainPart part : {MainPart::SourceList, MainPart::TargetList, MainPart::SourceListZoneNames,
                           MainPart::TargetListZoneNames, MainPart::Counters, MainPart::Mode})
         stateChanged(part);
     core_->state.DebugList.setAppendListener([this](std::size_t) { syncDebugList(); });
-    setTimer1Enabled(true);
-    SetFocus(control("BtnTransfer"));
 }
 
 HWND frmMain::makeCustomControl(const ui::ControlRow& row, HWND parent, const RECT& pixels, int id)
@@ -108,7 +105,8 @@ LRESULT frmMain::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_QUERYENDSESSION:
         return TRUE;
     case WM_ENDSESSION:
-        if (wParam)
+        // Before its start-up the window is only made, not yet the program's: the session ends without it.
+        if (wParam && started_)
             requestClose(CloseReason::SessionEnd);
         return 0;
     case WM_DESTROY:
@@ -168,6 +166,13 @@ void frmMain::run(Command command)
 
 void frmMain::Form_Load()
 {
+    // The window may have been made a while before (hidden, while the splash window waited): its clock, its
+    // timer and its focus start with its start-up.
+    started_ = true;
+    SetTimer(hwnd(), kClock, 1000, nullptr);
+    statusBar_.updateClock();
+    setTimer1Enabled(true);
+    SetFocus(control("BtnTransfer"));
     loading_ = true;
     core_->Form_Load();
     loading_ = false;

@@ -77,6 +77,7 @@ private:
     FriendsListView targetFriends_;
     std::size_t debugLinesShown_ = 0;
     bool timer1Running_ = false;
+    bool started_ = false;
     bool loading_ = false;
     bool closePending_ = false;
     bool unloaded_ = false;
