@@ -96,8 +96,13 @@ TEST_F(FrmMainTest, HelpAndLinkItemsReachTheDialogsAndTheShell)
         {"Unable to display Help Contents. Unfortunately there is no HELP file available for "
          "this tool. If you have questions, please mail varlow@quorrin.example.net .",
          "Quorrin", MessageIcon::Information, MessageButtons::Ok});
-    for (const char* item : {"mnuHelpContents", "mnuLinksVarlow", "mnuMail", "mnuLinkKestrel", "mnuLinkZone"})
+    QStringList requested;
+    QObject::connect(&window, &frmMain::tipRequested, [&] { requested << "tip"; });
+    QObject::connect(&window, &frmMain::aboutRequested, [&] { requested << "about"; });
+    for (const char* item : {"mnuHelpContents", "mnuLinksVarlow", "mnuMail", "mnuLinkKestrel", "mnuLinkZone",
+                             "mnuTip", "mnuHelpAbout"})
         choose(item);
+    EXPECT_EQ(requested, (QStringList{"tip", "about"}));
     EXPECT_EQ(shell.opened, (std::vector<std::string>{
                                 "http://www.varlow.example.net/", "mailto:varlow@quorrin.example.net",
                                 "http://www.kestrel-squad.example.org/", "http://zone.example.com/"}));

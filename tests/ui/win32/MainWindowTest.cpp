@@ -114,6 +114,14 @@ TEST_F(MainWindowTest, MenusCarryCaptionsSeparatorsAndTheModeChecks)
     EXPECT_EQ(GetMenuState(bar, menuId(Command::NormalMode), MF_BYCOMMAND) & MF_CHECKED, 0u);
     EXPECT_EQ(SendMessageW(control("DebugList"), LB_GETCOUNT, 0, 0), 1); // "Developer Mode Activated"
     EXPECT_EQ(window.windowProperty(WindowProperty::Height), 8355);
+
+    // The tip of the day and the about box are the program's to open.
+    std::vector<std::string> requested;
+    window.onTipRequested = [&] { requested.push_back("tip"); };
+    window.onAboutRequested = [&] { requested.push_back("about"); };
+    for (const Command command : {Command::TipOfTheDay, Command::HelpAbout})
+        SendMessageW(window.hwnd(), WM_COMMAND, MAKEWPARAM(menuId(command), 0), 0);
+    EXPECT_EQ(requested, (std::vector<std::string>{"tip", "about"}));
 }
 
 // The boxes' texts and the files written are checked by the transfer's own tests and the end-to-end run.
