@@ -15,6 +15,7 @@ bool counting = false;
 std::size_t counted = 0;
 std::optional<std::size_t> failingFrom;
 int failingError = 0;
+bool failingOnce = false;
 
 enum class Call
 {
@@ -28,9 +29,10 @@ Call nextCall()
     if (!counting)
         return Call::Passes;
     ++counted;
-    if (!failingFrom || counted < *failingFrom)
+    if (!failingFrom || counted < *failingFrom || (failingOnce && counted > *failingFrom))
         return Call::Passes;
-    return counted == *failingFrom ? Call::FailsFirst : Call::Fails;
+    // A fault that lasts starts with a short write, as a disk filling up does; a passing one fails outright.
+    return counted == *failingFrom && !failingOnce ? Call::FailsFirst : Call::Fails;
 }
 
 int failed()
@@ -48,11 +50,12 @@ Function* next(const char* name)
 
 } // namespace
 
-SystemCallFaults::SystemCallFaults(std::optional<std::size_t> failFrom, int error)
+SystemCallFaults::SystemCallFaults(std::optional<std::size_t> failFrom, int error, Duration duration)
 {
     counted = 0;
     failingFrom = failFrom;
     failingError = error;
+    failingOnce = duration == Once;
     counting = true;
 }
 
