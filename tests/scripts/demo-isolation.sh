@@ -28,9 +28,10 @@ printf 'REGEDIT4\r\n' >"$user_home/.config/Quorrin/HKEY_CURRENT_USER.reg"
 snapshot() { (cd "$user_home" && find . -printf '%p %y %s %T@\n' | sort); }
 before=$(snapshot)
 
-# The user's environment: a relative demo folder, no XDG folders set, a display the demo needs to see.
+# The user's environment: a relative demo folder, no XDG folders set, a display the demo needs to see. The
+# process that becomes the demo (timeout, then the program) leaves its id in pid-NAME.
 run_demo() {
-    (cd "$scratch" && exec timeout 60 env -u XDG_CONFIG_HOME -u XDG_STATE_HOME -u XDG_DATA_HOME -u WAYLAND_DISPLAY \
+    (cd "$scratch" && echo "$BASHPID" >"$scratch/pid-$2" && exec timeout 60 env -u XDG_CONFIG_HOME -u XDG_STATE_HOME -u XDG_DATA_HOME -u WAYLAND_DISPLAY \
         HOME="$user_home" WINEPREFIX="$scratch/elsewhere" DISPLAY=:0 QT_QPA_PLATFORM=offscreen \
         QUORRIN_BUILD="$build" QUORRIN_DEMO_DIR="$1" bash "$root/scripts/demo" </dev/null >"$scratch/output-$2" 2>&1)
 }
@@ -51,7 +52,19 @@ for _ in $(seq 150); do
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.2
 done
-kill -TERM "$pid" 2>/dev/null || true
+# The program itself, not the shell that started it in the background, is asked to end, as a session's end
+# asks it; it must be gone within 10 s.
+demo_pid=$(cat "$scratch/pid-run")
+kill -TERM "$demo_pid" 2>/dev/null || true
+for _ in $(seq 50); do
+    kill -0 "$demo_pid" 2>/dev/null || break
+    sleep 0.2
+done
+if kill -0 "$demo_pid" 2>/dev/null; then
+    pkill -KILL -P "$demo_pid" || true
+    kill -KILL "$demo_pid" 2>/dev/null || true
+    fail "the demo did not end when asked to"
+fi
 wait "$pid" || true
 ! grep -qs 'FromTheHomePrefix\|FromWINEPREFIX' "$log" || fail "the demo saw the user's Wine prefixes"
 grep -qs 'Added Item: SpadesQueen' "$log" || { cat "$scratch/output-run" >&2; fail "the demo did not list the sample Zone Names"; }
