@@ -12,6 +12,7 @@
 //
 // usage: QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME=... quorrin_qt_startup_bench [--empty]
 // STARTED_MICROSECONDS
+#include "AnsweringDialogs.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSearch.h"
 #include "platform/FileSystem.h"
@@ -33,22 +34,7 @@
 
 namespace {
 
-class AnsweringDialogs final : public quorrin::Dialogs
-{
-public:
-    quorrin::MessageResult showMessage(const quorrin::MessageBoxRequest& request) override
-    {
-        std::fprintf(stderr, "message box: %s\n", request.text.c_str());
-        ++boxes;
-        return quorrin::MessageResult::Ok;
-    }
-    std::string BrowseForFolder(const std::string&, const std::string&) override
-    {
-        ++boxes;
-        return {};
-    }
-    int boxes = 0;
-};
+using quorrin::bench::AnsweringDialogs;
 
 long long nowMicroseconds()
 {

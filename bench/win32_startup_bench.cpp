@@ -14,6 +14,7 @@
 // printed as startup_ms and idle_mb.
 //
 // usage: quorrin_win32_startup_bench [--empty] STARTED_MICROSECONDS
+#include "AnsweringDialogs.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSearch.h"
 #include "platform/FileSystem.h"
@@ -27,6 +28,7 @@
 #include "ui/win32/Program.h"
 #include "ui/win32/Win32Dialogs.h"
 #include "ui/win32/Win32Images.h"
+#include "Win32WorkingSet.h"
 
 #include <commctrl.h>
 #include <cstdio>
@@ -40,22 +42,9 @@
 
 namespace {
 
-class AnsweringDialogs final : public quorrin::Dialogs
-{
-public:
-    quorrin::MessageResult showMessage(const quorrin::MessageBoxRequest& request) override
-    {
-        std::fprintf(stderr, "message box: %s\n", request.text.c_str());
-        ++boxes;
-        return quorrin::MessageResult::Ok;
-    }
-    std::string BrowseForFolder(const std::string&, const std::string&) override
-    {
-        ++boxes;
-        return {};
-    }
-    int boxes = 0;
-};
+using quorrin::bench::workingSetMegabytes;
+
+using quorrin::bench::AnsweringDialogs;
 
 // The real-time clock in microseconds since 1970, as the caller's clock counts them.
 long long nowMicroseconds()
@@ -70,16 +59,6 @@ long long nowMicroseconds()
 double ms(long long microseconds)
 {
     return static_cast<double>(microseconds) / 1000.0;
-}
-
-std::optional<double> workingSetMegabytes()
-{
-    PROCESS_MEMORY_COUNTERS counters{};
-    counters.cb = sizeof(counters);
-    if (!GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof(counters)) ||
-        counters.WorkingSetSize == 0)
-        return std::nullopt;
-    return static_cast<double>(counters.WorkingSetSize) / (1024.0 * 1024.0);
 }
 
 bool hasClass(HWND window, const wchar_t* name)

@@ -15,6 +15,7 @@
 #include "ui/win32/MessageLoop.h"
 #include "ui/win32/Win32Images.h"
 #include "ui/win32/Win32Menu.h"
+#include "Win32WorkingSet.h"
 
 #include <algorithm>
 #include <commctrl.h>
@@ -33,6 +34,8 @@
 namespace quorrin::win32 {
 namespace {
 
+using quorrin::bench::workingSetMegabytes;
+
 using bench::medianMs;
 using bench::timeIt;
 
@@ -40,16 +43,6 @@ std::string readAll(const char* path)
 {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
-}
-
-std::optional<double> workingSetMegabytes()
-{
-    PROCESS_MEMORY_COUNTERS counters{};
-    counters.cb = sizeof(counters);
-    if (!GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof(counters)) ||
-        counters.WorkingSetSize == 0)
-        return std::nullopt;
-    return static_cast<double>(counters.WorkingSetSize) / (1024.0 * 1024.0);
 }
 
 double nowMs()
