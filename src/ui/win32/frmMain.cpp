@@ -105,8 +105,7 @@ LRESULT frmMain::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_QUERYENDSESSION:
         return TRUE;
     case WM_ENDSESSION:
-        // Before its start-up the window is only made, not yet the program's: the session ends without it.
-        if (wParam && started_)
+        if (wParam)
             requestClose(CloseReason::SessionEnd);
         return 0;
     case WM_DESTROY:
@@ -182,6 +181,11 @@ void frmMain::Form_Load()
 
 void frmMain::requestClose(CloseReason reason)
 {
+    // Before its start-up the window is only made (hidden, while the splash window waits), not yet the
+    // program's: a close then comes from another program asking every window to close, or from the session
+    // ending, and nothing of a window that never loaded is saved over the settings.
+    if (!started_)
+        return;
     // A close that arrives while the start-up is still running (the session ends while a start-up box or the
     // folder picker is open) waits for the start-up to end, so the saving comes after everything the start-up
     // writes; the open box is answered with its close.

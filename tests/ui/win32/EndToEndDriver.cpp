@@ -1,6 +1,8 @@
-// Drives a running quorrin.exe as a user would, through the messages its controls send: closes the tip of
-// the day, picks a source and a target Zone Name, presses Transfer, answers the two boxes with OK and exits
-// by the close box. Prints each box's text; exits non-zero when a step does not happen in time.
+// Drives a running quorrin.exe as a user would, through the messages its controls send: while the splash
+// window shows, asks every window of the program to close, as `taskkill` does (the program must go on);
+// closes the tip of the day, picks a source and a target Zone Name, presses Transfer, answers the two boxes
+// with OK and exits by the close box. Prints each box's text; exits non-zero when a step does not happen in
+// time.
 #include "ui/win32/Win32Controls.h"
 #include "ui/WindowLayouts.h"
 
@@ -53,6 +55,43 @@ void answerBox(DWORD process)
     waitFor("the box to close", [box] { return !IsWindow(box); });
 }
 
+// Posts WM_CLOSE to every top-level window of the program's own classes, hidden ones too, as taskkill
+// without /f does. (It also closes the system's helper windows, such as a combo box's drop-down list, which
+// breaks any program's controls; those are left alone here.)
+void askEveryWindowToClose()
+{
+    for (HWND w = nullptr; (w = FindWindowExW(nullptr, w, nullptr, nullptr));) {
+        wchar_t name[32] = {};
+        GetClassNameW(w, name, 32);
+        if (std::wstring_view(name).starts_with(L"Quorrin"))
+            PostMessageW(w, WM_CLOSE, 0, 0);
+    }
+}
+
+// While the splash window shows (its first second, long before its timer opens the main window), asks the
+// program's windows to close a few times. Only the user's own close of the main window ends the program.
+void askToCloseDuringTheSplash()
+{
+    // A driver that starts late (a busy machine) may find the main window already there: nothing to ask then.
+    HWND splash = nullptr;
+    waitFor("the splash or the main window", [&splash] {
+        splash = FindWindowW(L"QuorrinSplash", nullptr);
+        if (splash && !IsWindowVisible(splash))
+            return false;
+        HWND main = FindWindowW(L"QuorrinMain", nullptr);
+        return splash || (main && IsWindowVisible(main));
+    });
+    if (!splash)
+        return;
+    for (int asked = 0; asked < 10 && IsWindowVisible(splash); ++asked) {
+        HWND main = FindWindowW(L"QuorrinMain", nullptr);
+        if (main && IsWindowVisible(main))
+            break;
+        askEveryWindowToClose();
+        Sleep(100);
+    }
+}
+
 void pick(HWND main, std::string_view box, const wchar_t* name)
 {
     HWND combo = controlOf(main, box);
@@ -71,6 +110,7 @@ int wmain(int argc, wchar_t* argv[])
         std::fprintf(stderr, "usage: EndToEndDriver SOURCE TARGET\n");
         return 1;
     }
+    askToCloseDuringTheSplash();
     HWND main = waitFor("the main window", [] {
         HWND found = FindWindowW(L"QuorrinMain", nullptr);
         return found && IsWindowVisible(found) ? found : nullptr;

@@ -159,43 +159,49 @@ TEST_F(MainWindowTest, TypedTextPicksNothing)
 }
 
 // The close box, Exit and the ending session all run the same saving, once. A window only made (hidden, while
-// the splash window waits) is not yet the program's: a session that ends then saves nothing over the
-// settings.
+// the splash window waits) is not yet the program's: a request to close it then, as another program sends
+// to every window, or a session that ends, closes nothing and saves nothing over the settings.
 TEST_F(MainWindowTest, EveryCloseRequestSavesTheSameWayOnce)
 {
-    std::vector<CloseReason> closings;
-    window.onClosing = [&](CloseReason reason) { closings.push_back(reason); };
-    SendMessageW(window.hwnd(), WM_CLOSE, 0, 0);
-    EXPECT_TRUE(window.isUnloaded());
-    EXPECT_FALSE(IsWindow(window.hwnd()));
-    EXPECT_TRUE(debugLog().ends_with("Normal Program Exit\r\n"));
+    struct Request
+    {
+        UINT message;
+        WPARAM wParam;
+        CloseReason reason;
+    };
+    std::vector<std::string> firstSaving;
+    for (const Request& request : {Request{WM_CLOSE, 0, CloseReason::User},
+                                   Request{WM_COMMAND, menuId(Command::FileExit), CloseReason::User},
+                                   Request{WM_ENDSESSION, TRUE, CloseReason::SessionEnd}}) {
+        SCOPED_TRACE(request.message);
+        test::TestServices world;
+        frmMain made(world.services());
+        std::vector<CloseReason> closings;
+        made.onClosing = [&](CloseReason reason) { closings.push_back(reason); };
+        SendMessageW(made.hwnd(), request.message, request.wParam, 0);
+        EXPECT_TRUE(IsWindow(made.hwnd()));
+        EXPECT_FALSE(made.isUnloaded());
+        EXPECT_EQ(world.registry.writes(), std::vector<std::string>{});
 
-    for (const auto& [message, wParam] :
-         {std::pair<UINT, WPARAM>{WM_COMMAND, menuId(Command::FileExit)}, {WM_ENDSESSION, TRUE}}) {
-        test::TestServices other;
-        frmMain second(other.services());
-        std::size_t before = 0;
-        if (message == WM_ENDSESSION) {
-            SendMessageW(second.hwnd(), message, wParam, 0);
-            EXPECT_FALSE(second.isUnloaded());
-            EXPECT_EQ(other.registry.writes(), std::vector<std::string>{});
-            other.registry.putText(RegRoot::LocalMachine, "Software\\Microsoft\\Internet Gaming Zone\\Setup",
-                                   "Path", other.dir.str());
-            other.dialogs.answerOthers = MessageResult::Ok;
-            second.Form_Load();
-            before = other.registry.writes().size();
-        }
-        second.state().ZonePath = zone();
-        second.state().SourceList.items = {"Ann", "Bob"};
-        SendMessageW(second.hwnd(), message, wParam, 0);
-        EXPECT_TRUE(second.isUnloaded());
-        EXPECT_EQ(
-            std::vector<std::string>(other.registry.writes().begin() + static_cast<std::ptrdiff_t>(before),
-                                     other.registry.writes().end()),
-            registry.writes());
+        world.registry.putText(RegRoot::LocalMachine, "Software\\Microsoft\\Internet Gaming Zone\\Setup",
+                               "Path", world.dir.str());
+        world.dialogs.answerOthers = MessageResult::Ok;
+        made.Form_Load();
+        const auto loaded = static_cast<std::ptrdiff_t>(world.registry.writes().size());
+        made.state().SourceList.items = {"Ann", "Bob"};
+        HWND window = made.hwnd();
+        SendMessageW(window, request.message, request.wParam, 0);
+        EXPECT_TRUE(made.isUnloaded());
+        EXPECT_FALSE(IsWindow(window));
+        EXPECT_EQ(closings, std::vector<CloseReason>{request.reason});
+        EXPECT_TRUE(world.debugLog().ends_with("Normal Program Exit\r\n"));
+        const std::vector<std::string> saving(world.registry.writes().begin() + loaded,
+                                              world.registry.writes().end());
+        EXPECT_FALSE(saving.empty());
+        if (firstSaving.empty())
+            firstSaving = saving;
+        EXPECT_EQ(saving, firstSaving);
     }
-    SendMessageW(window.hwnd(), WM_CLOSE, 0, 0);
-    EXPECT_EQ(closings, std::vector<CloseReason>{CloseReason::User});
 }
 
 } // namespace
