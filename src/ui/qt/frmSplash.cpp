@@ -33,6 +33,8 @@ frmSplash::frmSplash(Dialogs& dialogs, std::function<void()> showMainWindow, std
     tmrSplash = new QTimer(this);
     tmrSplash->setObjectName(QStringLiteral("tmrSplash"));
     tmrSplash->setSingleShot(true);
+    // Qt's default coarse timer may fire up to 5 % early; the picture stays the full three seconds.
+    tmrSplash->setTimerType(Qt::PreciseTimer);
     connect(tmrSplash, &QTimer::timeout, this, &frmSplash::tmrSplash_Timer);
 }
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -60,6 +61,17 @@ TEST_F(FrmSplashTest, TickOpensTheMainWindowThenClosesAndShowsTheTipOnce)
     EXPECT_FALSE(busy());
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(splash.isNull()) << "a closed splash window is gone";
+}
+
+// The picture stays at least the three seconds: a timer that may fire a little early (Qt's coarse timers do,
+// by up to 5 %) would cut them short.
+TEST_F(FrmSplashTest, TheTickComesNoSoonerThanThreeSecondsAfterTheLoad)
+{
+    QElapsedTimer clock;
+    clock.start();
+    splash->Form_Load();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !events.empty(); }, 6000));
+    EXPECT_GE(clock.elapsed(), 3000);
 }
 
 } // namespace
