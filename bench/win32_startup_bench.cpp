@@ -27,7 +27,6 @@
 #include "ui/win32/MessageLoop.h"
 #include "ui/win32/Program.h"
 #include "ui/win32/Win32Dialogs.h"
-#include "ui/win32/Win32Images.h"
 #include "Win32WorkingSet.h"
 
 #include <commctrl.h>
@@ -152,13 +151,12 @@ int emptyWindow(long long started)
 
 int program(long long started)
 {
-    // As main.cpp starts: the common controls, COM on this thread, GDI+.
+    // As main.cpp starts: the common controls, COM on this thread.
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES |
                                                         ICC_TAB_CLASSES | ICC_BAR_CLASSES |
                                                         ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    const quorrin::win32::ImageSupport images;
 
     const auto registry = quorrin::createDefaultRegistryBackend();
     quorrin::Global store(*registry);

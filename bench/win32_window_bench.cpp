@@ -13,7 +13,6 @@
 #include "support/CoreWorld.h"
 #include "ui/win32/frmMain.h"
 #include "ui/win32/MessageLoop.h"
-#include "ui/win32/Win32Images.h"
 #include "ui/win32/Win32Menu.h"
 #include "Win32WorkingSet.h"
 
@@ -241,7 +240,7 @@ int run(const char* sourcePath, const char* targetPath, int runs)
 } // namespace
 } // namespace quorrin::win32
 
-// The program's own start-up around the window: the common controls, COM and GDI+.
+// The program's own start-up around the window: the common controls and COM.
 int main(int argc, char* argv[])
 {
     if (argc < 3) {
@@ -253,11 +252,7 @@ int main(int argc, char* argv[])
                                                         ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    int status = 0;
-    {
-        const quorrin::win32::ImageSupport images;
-        status = quorrin::win32::run(argv[1], argv[2], argc > 3 ? std::max(1, std::atoi(argv[3])) : 7);
-    }
+    const int status = quorrin::win32::run(argv[1], argv[2], argc > 3 ? std::max(1, std::atoi(argv[3])) : 7);
     CoUninitialize();
     std::fflush(stdout);
     return status;

@@ -2,15 +2,8 @@
 
 #include "ui/win32/resource.h"
 
-#include <objidl.h>
-#include <shlwapi.h>
-// GDI+ needs the COM and GDI declarations above, and min/max of its own.
-#include <algorithm>
-namespace Gdiplus {
-using std::max;
-using std::min;
-} // namespace Gdiplus
-#include <gdiplus.h>
+#include <cstdint>
+#include <cstring>
 
 namespace quorrin::win32 {
 
@@ -24,9 +17,9 @@ int resourceOf(std::string_view image)
         int id;
     };
     constexpr Entry entries[] = {
-        {"picture1.png", IDR_PICTURE1_PNG},           {"logo.png", IDR_LOGO_PNG},
-        {"tip-bulb.png", IDR_TIP_BULB_PNG},           {"about-background.png", IDR_ABOUT_BACKGROUND_PNG},
-        {"about-contact.png", IDR_ABOUT_CONTACT_PNG},
+        {"picture1.png", IDB_PICTURE1},           {"logo.png", IDB_LOGO},
+        {"tip-bulb.png", IDB_TIP_BULB},           {"about-background.png", IDB_ABOUT_BACKGROUND},
+        {"about-contact.png", IDB_ABOUT_CONTACT},
     };
     for (const Entry& entry : entries)
         if (entry.name == image)
@@ -34,19 +27,12 @@ int resourceOf(std::string_view image)
     return 0;
 }
 
+std::uint8_t over(std::uint8_t colour, std::uint8_t behind, std::uint8_t alpha)
+{
+    return static_cast<std::uint8_t>((colour * alpha + behind * (255 - alpha) + 127) / 255);
+}
+
 } // namespace
-
-ImageSupport::ImageSupport()
-{
-    Gdiplus::GdiplusStartupInput input;
-    Gdiplus::GdiplusStartup(&token_, &input, nullptr);
-}
-
-ImageSupport::~ImageSupport()
-{
-    if (token_)
-        Gdiplus::GdiplusShutdown(token_);
-}
 
 HBITMAP loadPicture(std::string_view image, COLORREF background, SIZE* size)
 {
@@ -54,31 +40,47 @@ HBITMAP loadPicture(std::string_view image, COLORREF background, SIZE* size)
     if (!id)
         return nullptr;
     HMODULE module = GetModuleHandleW(nullptr);
-    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10) /* RT_RCDATA */);
+    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(2) /* RT_BITMAP */);
     HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
-    const void* bytes = loaded ? LockResource(loaded) : nullptr;
-    if (!bytes)
+    const auto* bytes = static_cast<const std::uint8_t*>(loaded ? LockResource(loaded) : nullptr);
+    const std::size_t length = found ? SizeofResource(module, found) : 0;
+    BITMAPINFOHEADER header{};
+    if (!bytes || length < sizeof(header))
         return nullptr;
-    IStream* stream =
-        SHCreateMemStream(static_cast<const BYTE*>(bytes), static_cast<UINT>(SizeofResource(module, found)));
-    if (!stream)
+    std::memcpy(&header, bytes, sizeof(header));
+    const int depth = header.biBitCount;
+    if (header.biSize < sizeof(header) || header.biSize > length || header.biWidth <= 0 ||
+        header.biHeight == 0 || header.biPlanes != 1 || (depth != 24 && depth != 32) ||
+        header.biCompression != BI_RGB)
         return nullptr;
-    HBITMAP bitmap = nullptr;
-    Gdiplus::GpBitmap* picture = nullptr;
-    if (Gdiplus::DllExports::GdipCreateBitmapFromStream(stream, &picture) == Gdiplus::Ok) {
-        const Gdiplus::ARGB argb = 0xFF000000u | (GetRValue(background) << 16) |
-                                   (GetGValue(background) << 8) | GetBValue(background);
-        Gdiplus::DllExports::GdipCreateHBITMAPFromBitmap(picture, &bitmap, argb);
-        if (size) {
-            UINT width = 0;
-            UINT height = 0;
-            Gdiplus::DllExports::GdipGetImageWidth(picture, &width);
-            Gdiplus::DllExports::GdipGetImageHeight(picture, &height);
-            *size = {static_cast<LONG>(width), static_cast<LONG>(height)};
+    const LONG width = header.biWidth;
+    const LONG height = header.biHeight < 0 ? -header.biHeight : header.biHeight;
+    const std::size_t stride =
+        (static_cast<std::size_t>(width) * static_cast<std::size_t>(depth / 8) + 3) & ~3u;
+    if ((length - header.biSize) / stride < static_cast<std::size_t>(height))
+        return nullptr;
+
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!bitmap || !bits)
+        return bitmap ? (DeleteObject(bitmap), nullptr) : nullptr;
+    const std::uint8_t behind[3] = {GetBValue(background), GetGValue(background), GetRValue(background)};
+    auto* to = static_cast<std::uint8_t*>(bits);
+    for (LONG y = 0; y < height; ++y) {
+        // Rows are stored bottom-up unless the height says otherwise.
+        const LONG row = header.biHeight > 0 ? height - 1 - y : y;
+        const std::uint8_t* from = bytes + header.biSize + stride * static_cast<std::size_t>(row);
+        for (LONG x = 0; x < width; ++x, from += depth / 8, to += 4) {
+            const std::uint8_t alpha = depth == 32 ? from[3] : 255;
+            for (int channel = 0; channel < 3; ++channel)
+                to[channel] = over(from[channel], behind[channel], alpha);
+            to[3] = 0;
         }
-        Gdiplus::DllExports::GdipDisposeImage(picture);
     }
-    stream->Release();
+    if (size)
+        *size = {width, height};
     return bitmap;
 }
 

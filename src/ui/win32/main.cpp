@@ -7,7 +7,6 @@
 #include "ui/win32/MessageLoop.h"
 #include "ui/win32/Program.h"
 #include "ui/win32/Win32Dialogs.h"
-#include "ui/win32/Win32Images.h"
 
 #include <commctrl.h>
 #include <exception>
@@ -22,7 +21,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     InitCommonControlsEx(&controls);
     // The folder picker is a shell dialog: COM on this thread, single-threaded.
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    const quorrin::win32::ImageSupport images;
 
     const std::unique_ptr<quorrin::RegistryBackend> registry = quorrin::createDefaultRegistryBackend();
     quorrin::Global store(*registry);

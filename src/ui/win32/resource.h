@@ -6,12 +6,12 @@
 #define IDI_QUORRIN 1
 #define IDI_TIP 2
 
-// The pictures, as PNG files in RCDATA resources, by the file names the layout tables use.
-#define IDR_PICTURE1_PNG 101
-#define IDR_LOGO_PNG 102
-#define IDR_TIP_BULB_PNG 103
-#define IDR_ABOUT_BACKGROUND_PNG 104
-#define IDR_ABOUT_CONTACT_PNG 105
+// The pictures, as bitmaps made from the PNG files whose names the layout tables use.
+#define IDB_PICTURE1 101
+#define IDB_LOGO 102
+#define IDB_TIP_BULB 103
+#define IDB_ABOUT_BACKGROUND 104
+#define IDB_ABOUT_CONTACT 105
 
 // The pointing hand over the about box's mail links.
 #define IDC_LINK_HAND 201

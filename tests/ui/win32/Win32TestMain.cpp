@@ -1,11 +1,12 @@
-#include "ui/win32/Win32Images.h"
-
+// <windows.h> comes first: the other system headers build on it.
+// clang-format off
+#include <windows.h>
+// clang-format on
 #include <commctrl.h>
 #include <gtest/gtest.h>
 #include <objbase.h>
-#include <windows.h>
 
-// The program's own start-up: the common controls, COM for the shell dialogs and GDI+ for the pictures.
+// The program's own start-up: the common controls and COM for the shell dialogs.
 int main(int argc, char* argv[])
 {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES |
@@ -13,12 +14,8 @@ int main(int argc, char* argv[])
                                                         ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    int result = 0;
-    {
-        const quorrin::win32::ImageSupport images;
-        ::testing::InitGoogleTest(&argc, argv);
-        result = RUN_ALL_TESTS();
-    }
+    ::testing::InitGoogleTest(&argc, argv);
+    const int result = RUN_ALL_TESTS();
     CoUninitialize();
     return result;
 }
