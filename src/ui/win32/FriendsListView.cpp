@@ -35,12 +35,31 @@ HWND FriendsListView::create(HWND parent, const RECT& pixels, int id)
     // The owner answers the check marks (none on the plain list), so that readers outside the program see
     // them as the user does.
     SendMessageW(hwnd_, LVM_SETCALLBACKMASK, LVIS_STATEIMAGEMASK, 0);
+    if (checkable_) {
+        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        listViewProc_ = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FriendsListView::keyProc)));
+    }
     LVCOLUMNW column{};
     column.mask = LVCF_WIDTH;
     column.cx = pixels.right - pixels.left;
     SendMessageW(hwnd_, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
     fitColumn();
     return hwnd_;
+}
+
+LRESULT CALLBACK FriendsListView::keyProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto& self = *reinterpret_cast<FriendsListView*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (message == WM_KEYDOWN && wParam == VK_SPACE) {
+        self.toggle(
+            static_cast<int>(SendMessageW(hwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED)));
+        return 0;
+    }
+    // The character of that key searches for no entry.
+    if (message == WM_CHAR && wParam == L' ')
+        return 0;
+    return CallWindowProcW(self.listViewProc_, hwnd, message, wParam, lParam);
 }
 
 void FriendsListView::fitColumn()
@@ -61,6 +80,25 @@ void FriendsListView::reload()
 {
     if (list_.checked.size() < list_.size())
         list_.checked.resize(list_.size(), false);
+    if (reloadWaiting_)
+        return;
+    // Where nothing can be posted, the list view is told at once.
+    if (PostMessageW(GetAncestor(hwnd_, GA_ROOT), kApplyReload, 0, reinterpret_cast<LPARAM>(hwnd_)))
+        reloadWaiting_ = true;
+    else
+        tellListView();
+}
+
+void FriendsListView::applyReload()
+{
+    if (!reloadWaiting_)
+        return;
+    reloadWaiting_ = false;
+    tellListView();
+}
+
+void FriendsListView::tellListView()
+{
     SendMessageW(hwnd_, LVM_SETITEMCOUNT, list_.size(), 0);
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
@@ -108,13 +146,6 @@ bool FriendsListView::handleNotify(const NMHDR& header, LRESULT& result)
         SendMessageW(hwnd_, LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit));
         if (hit.flags & LVHT_ONITEMSTATEICON)
             toggle(hit.iItem);
-        return true;
-    }
-    case LVN_KEYDOWN: {
-        const auto& key = reinterpret_cast<const NMLVKEYDOWN&>(header);
-        if (key.wVKey == VK_SPACE)
-            toggle(static_cast<int>(
-                SendMessageW(hwnd_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED)));
         return true;
     }
     default:

@@ -90,6 +90,11 @@ LRESULT frmMain::handle(UINT message, WPARAM wParam, LPARAM lParam)
             return result;
         break;
     }
+    case FriendsListView::kApplyReload:
+        for (FriendsListView* list : {&sourceFriends_, &targetFriends_})
+            if (list->hwnd() == reinterpret_cast<HWND>(lParam))
+                list->applyReload();
+        return 0;
     case WM_TIMER:
         if (wParam == kTimer1)
             core_->Timer1_Timer();
@@ -300,9 +305,11 @@ void frmMain::redraw(MainPart part)
         now(controls().get("TargetList"));
         break;
     case MainPart::SourceListZoneNames:
+        sourceFriends_.applyReload();
         now(sourceFriends_.hwnd());
         break;
     case MainPart::TargetListZoneNames:
+        targetFriends_.applyReload();
         now(targetFriends_.hwnd());
         break;
     case MainPart::Counters:

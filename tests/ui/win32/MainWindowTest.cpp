@@ -42,9 +42,12 @@ struct MainWindowTest : ::testing::Test, test::TestServices
         SendMessageW(control(box), CB_SETCURSEL, static_cast<WPARAM>(position), 0);
         command(box, CBN_SELENDOK);
     }
-    // What a reader outside the program sees in a list view: each entry's text and check mark.
+    // What a reader outside the program sees in a list view once the program's message loop has had its turn:
+    // each entry's text and check mark.
     std::vector<std::string> rows(std::string_view list)
     {
+        for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);)
+            DispatchMessageW(&message);
         std::vector<std::string> shown;
         HWND view = control(list);
         const bool checkable = SendMessageW(view, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_CHECKBOXES;
@@ -132,14 +135,16 @@ TEST_F(MainWindowTest, PickToggleAndTransferThroughTheControls)
     EXPECT_EQ(rows("SourceListZoneNames"), (std::vector<std::string>{"Cy [x]", "Dee [x]", "Eve [x]"}));
     EXPECT_EQ(rows("TargetListZoneNames"), std::vector<std::string>{"Cy"});
 
-    // Space on the focused entry toggles its check box, as the list view reports it.
+    // Space on the focused entry toggles its check box, once per press; its character changes nothing.
     HWND source = control("SourceListZoneNames");
     LVITEMW focus{};
     focus.stateMask = focus.state = LVIS_FOCUSED | LVIS_SELECTED;
     SendMessageW(source, LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&focus));
-    NMLVKEYDOWN key{{source, static_cast<UINT_PTR>(GetDlgCtrlID(source)), LVN_KEYDOWN}, VK_SPACE, 0};
-    SendMessageW(window.hwnd(), WM_NOTIFY, key.hdr.idFrom, reinterpret_cast<LPARAM>(&key));
+    SendMessageW(source, WM_KEYDOWN, VK_SPACE, 0);
+    SendMessageW(source, WM_CHAR, L' ', 0);
+    SendMessageW(source, WM_KEYUP, VK_SPACE, 0);
     EXPECT_EQ(rows("SourceListZoneNames"), (std::vector<std::string>{"Cy [x]", "Dee", "Eve [x]"}));
+    EXPECT_EQ(SendMessageW(source, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED), 1);
 
     dialogs.answerOthers = MessageResult::Ok;
     SendMessageW(control("BtnTransfer"), BM_CLICK, 0, 0);
@@ -189,10 +194,10 @@ TEST_F(MainWindowTest, EveryCloseRequestSavesTheSameWayOnce)
         made.Form_Load();
         const auto loaded = static_cast<std::ptrdiff_t>(world.registry.writes().size());
         made.state().SourceList.items = {"Ann", "Bob"};
-        HWND window = made.hwnd();
-        SendMessageW(window, request.message, request.wParam, 0);
+        HWND loadedWindow = made.hwnd();
+        SendMessageW(loadedWindow, request.message, request.wParam, 0);
         EXPECT_TRUE(made.isUnloaded());
-        EXPECT_FALSE(IsWindow(window));
+        EXPECT_FALSE(IsWindow(loadedWindow));
         EXPECT_EQ(closings, std::vector<CloseReason>{request.reason});
         EXPECT_TRUE(world.debugLog().ends_with("Normal Program Exit\r\n"));
         const std::vector<std::string> saving(world.registry.writes().begin() + loaded,
