@@ -30,8 +30,17 @@ constexpr std::array kKnownLines{
     KnownLine{kWatchersNotAllowedTag, "Found [#Watchers Not Allowed] Tag"},
 };
 
+static_assert(std::all_of(kKnownLines.begin(), kKnownLines.end(),
+                          [](const KnownLine& known) {
+                              return known.line.empty() || known.line.front() == '[';
+                          }),
+              "findKnownLine looks only at lines that are empty or begin with '['");
+
 const KnownLine* findKnownLine(std::string_view line)
 {
+    // Nearly every line is a friend, and every known line but the empty one begins with '['.
+    if (!line.empty() && line.front() != '[')
+        return nullptr;
     const auto found = std::find_if(kKnownLines.begin(), kKnownLines.end(),
                                     [&](const KnownLine& known) { return known.line == line; });
     return found == kKnownLines.end() ? nullptr : &*found;

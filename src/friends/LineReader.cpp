@@ -7,14 +7,31 @@
 #include <cstdint>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace quorrin {
 
 namespace {
 
-// The first CR or LF in [begin, end), or end. This is where a read spends its time, so it looks at eight
-// bytes at once: a word none of whose bytes is below 14 holds neither CR (13) nor LF (10).
+// The first CR or LF in [begin, end), or end. This is where a read spends its time, so it looks at sixteen
+// bytes at once where the processor can compare them together, else at eight: a word none of whose bytes is
+// below 14 holds neither CR (13) nor LF (10).
 const char* findLineEnd(const char* at, const char* end)
 {
+#if defined(__SSE2__)
+    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i lf = _mm_set1_epi8('\n');
+    while (end - at >= 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+        const auto found = static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(bytes, cr), _mm_cmpeq_epi8(bytes, lf))));
+        if (found != 0)
+            return at + std::countr_zero(found);
+        at += 16;
+    }
+#endif
     constexpr std::uint64_t kOnes = 0x0101010101010101;
     constexpr std::uint64_t kHighBits = 0x8080808080808080;
     const auto isLineEnd = [](char c) { return c == '\r' || c == '\n'; };

@@ -2,10 +2,65 @@
 
 #include "base/RuntimeError.h"
 
-#include <functional>
+#include <cstring>
 #include <limits>
 
 namespace quorrin {
+
+namespace {
+
+constexpr std::uint64_t kMultiplier1 = 0x9E3779B97F4A7C15u;
+constexpr std::uint64_t kMultiplier2 = 0xBF58476D1CE4E5B9u;
+
+std::uint64_t load64(const char* at)
+{
+    std::uint64_t word;
+    std::memcpy(&word, at, sizeof word);
+    return word;
+}
+
+std::uint64_t load32(const char* at)
+{
+    std::uint32_t word;
+    std::memcpy(&word, at, sizeof word);
+    return word;
+}
+
+std::uint64_t mix(std::uint64_t hash, std::uint64_t word)
+{
+    hash = (hash ^ word) * kMultiplier2;
+    return hash ^ (hash >> 31);
+}
+
+std::uint64_t tagOf(std::uint64_t hash)
+{
+    return hash & 0xFFFFFFFF00000000u;
+}
+
+std::size_t indexOf(std::uint64_t slot)
+{
+    return static_cast<std::size_t>(slot & 0xFFFFFFFFu) - 1;
+}
+
+} // namespace
+
+std::uint64_t NameSet::hashOf(std::string_view name)
+{
+    const char* at = name.data();
+    std::size_t left = name.size();
+    std::uint64_t hash = (name.size() + 1) * kMultiplier1;
+    for (; left > 8; left -= 8, at += 8)
+        hash = mix(hash, load64(at));
+    // The last one to eight bytes, read without a loop: words that overlap where the name is shorter.
+    if (left >= 4)
+        hash = mix(hash, (load32(at) << 32) | load32(at + left - 4));
+    else if (left > 0)
+        hash = mix(hash, (std::uint64_t{static_cast<unsigned char>(at[0])} << 16) |
+                             (std::uint64_t{static_cast<unsigned char>(at[left / 2])} << 8) |
+                             static_cast<unsigned char>(at[left - 1]));
+    hash *= kMultiplier1;
+    return hash ^ (hash >> 29);
+}
 
 NameSet::NameSet(const std::vector<std::string>& names) : names_(names)
 {
@@ -17,21 +72,28 @@ NameSet::NameSet(const std::vector<std::string>& names) : names_(names)
     slots_.assign(capacity, 0);
     mask_ = capacity - 1;
 
-    const std::hash<std::string_view> hash;
     for (std::size_t i = 0; i < names.size(); ++i) {
-        std::size_t slot = hash(names[i]) & mask_;
-        while (slots_[slot] != 0 && names_[slots_[slot] - 1] != names[i])
+        const std::uint64_t hash = hashOf(names[i]);
+        const std::uint64_t tag = tagOf(hash);
+        std::size_t slot = static_cast<std::size_t>(hash) & mask_;
+        while (slots_[slot] != 0 && !holds(slots_[slot], tag, names[i]))
             slot = (slot + 1) & mask_;
         if (slots_[slot] == 0)
-            slots_[slot] = static_cast<std::uint32_t>(i + 1);
+            slots_[slot] = tag | (i + 1);
     }
+}
+
+bool NameSet::holds(std::uint64_t slot, std::uint64_t tag, std::string_view name) const
+{
+    return tagOf(slot) == tag && names_[indexOf(slot)] == name;
 }
 
 bool NameSet::contains(std::string_view name) const
 {
-    for (std::size_t slot = std::hash<std::string_view>()(name) & mask_; slots_[slot] != 0;
-         slot = (slot + 1) & mask_) {
-        if (names_[slots_[slot] - 1] == name)
+    const std::uint64_t hash = hashOf(name);
+    const std::uint64_t tag = tagOf(hash);
+    for (std::size_t slot = static_cast<std::size_t>(hash) & mask_; slots_[slot] != 0; slot = (slot + 1) & mask_) {
+        if (holds(slots_[slot], tag, name))
             return true;
     }
     return false;
