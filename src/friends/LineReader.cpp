@@ -57,7 +57,8 @@ const char* findLineEnd(const char* at, const char* end)
 } // namespace
 
 LineReader::LineReader(std::istream& in, std::size_t chunkSize)
-    : in_(in), buffer_(std::max<std::size_t>(chunkSize, 1))
+    : in_(in), capacity_(std::max<std::size_t>(chunkSize, 1)),
+      buffer_(std::make_unique_for_overwrite<char[]>(capacity_))
 {}
 
 bool LineReader::fill()
@@ -67,12 +68,12 @@ bool LineReader::fill()
         throw RuntimeError(ErrorNumber::DeviceIoError);
     if (ended_)
         return false;
-    in_.read(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+    in_.read(buffer_.get(), static_cast<std::streamsize>(capacity_));
     position_ = 0;
     length_ = static_cast<std::size_t>(in_.gcount());
     if (in_.bad())
         failed_ = true;
-    else if (length_ < buffer_.size())
+    else if (length_ < capacity_)
         ended_ = true;
     if (failed_ && length_ == 0)
         throw RuntimeError(ErrorNumber::DeviceIoError);
@@ -83,8 +84,8 @@ bool LineReader::readLine(std::string_view& line)
 {
     // Nearly every line lies inside the chunk together with the byte after its line end: it is handed out
     // where it lies.
-    const char* const begin = buffer_.data() + position_;
-    const char* const end = buffer_.data() + length_;
+    const char* const begin = buffer_.get() + position_;
+    const char* const end = buffer_.get() + length_;
     const char* const stop = findLineEnd(begin, end);
     if (end - stop < 2)
         return readAcrossChunks(line);
@@ -102,8 +103,8 @@ bool LineReader::readAcrossChunks(std::string_view& line)
     if (position_ == length_ && !fill())
         return false;
     for (;;) {
-        const char* const begin = buffer_.data() + position_;
-        const char* const end = buffer_.data() + length_;
+        const char* const begin = buffer_.get() + position_;
+        const char* const end = buffer_.get() + length_;
         const char* const stop = findLineEnd(begin, end);
         const auto size = static_cast<std::size_t>(stop - begin);
         if (size > kMaxLineLength - spill_.size())

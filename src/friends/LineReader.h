@@ -2,9 +2,9 @@
 
 #include <cstddef>
 #include <istream>
+#include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace quorrin {
 
@@ -32,7 +32,8 @@ private:
     bool readAcrossChunks(std::string_view& line);
 
     std::istream& in_;
-    std::vector<char> buffer_;
+    std::size_t capacity_;
+    std::unique_ptr<char[]> buffer_; // not cleared: only the bytes read are looked at
     std::size_t position_ = 0;
     std::size_t length_ = 0;
     bool ended_ = false;

@@ -42,9 +42,8 @@ std::size_t indexOf(std::uint64_t slot)
     return static_cast<std::size_t>(slot & 0xFFFFFFFFu) - 1;
 }
 
-} // namespace
-
-std::uint64_t NameSet::hashOf(std::string_view name)
+// Inside this file the hash is inlined where a name is filed or looked up.
+inline std::uint64_t hashName(std::string_view name)
 {
     const char* at = name.data();
     std::size_t left = name.size();
@@ -62,6 +61,13 @@ std::uint64_t NameSet::hashOf(std::string_view name)
     return hash ^ (hash >> 29);
 }
 
+} // namespace
+
+std::uint64_t NameSet::hashOf(std::string_view name)
+{
+    return hashName(name);
+}
+
 NameSet::NameSet(const std::vector<std::string>& names) : names_(names)
 {
     if (names.size() >= std::numeric_limits<std::uint32_t>::max() / 2)
@@ -73,7 +79,7 @@ NameSet::NameSet(const std::vector<std::string>& names) : names_(names)
     mask_ = capacity - 1;
 
     for (std::size_t i = 0; i < names.size(); ++i) {
-        const std::uint64_t hash = hashOf(names[i]);
+        const std::uint64_t hash = hashName(names[i]);
         const std::uint64_t tag = tagOf(hash);
         std::size_t slot = static_cast<std::size_t>(hash) & mask_;
         while (slots_[slot] != 0 && !holds(slots_[slot], tag, names[i]))
@@ -90,9 +96,10 @@ bool NameSet::holds(std::uint64_t slot, std::uint64_t tag, std::string_view name
 
 bool NameSet::contains(std::string_view name) const
 {
-    const std::uint64_t hash = hashOf(name);
+    const std::uint64_t hash = hashName(name);
     const std::uint64_t tag = tagOf(hash);
-    for (std::size_t slot = static_cast<std::size_t>(hash) & mask_; slots_[slot] != 0; slot = (slot + 1) & mask_) {
+    for (std::size_t slot = static_cast<std::size_t>(hash) & mask_; slots_[slot] != 0;
+         slot = (slot + 1) & mask_) {
         if (holds(slots_[slot], tag, name))
             return true;
     }

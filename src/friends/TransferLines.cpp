@@ -7,6 +7,7 @@
 #include "platform/FileSystem.h"
 
 #include <algorithm>
+#include <cstring>
 #include <memory>
 #include <ostream>
 
@@ -15,6 +16,31 @@ namespace quorrin {
 namespace {
 
 constexpr std::size_t kWriteBlockSize = 64 * 1024;
+
+// Out of line, so that the check before each appended line stays small enough to be inlined.
+[[noreturn, gnu::noinline]] void throwOverflow()
+{
+    throw RuntimeError(ErrorNumber::Overflow);
+}
+
+// Copies `size` bytes, the short ones that nearly every line is without a call: two words that overlap where
+// the line is shorter than both together, reading and writing nothing outside the `size` bytes.
+void copyBytes(char* to, const char* from, std::size_t size)
+{
+    if (size > 16) {
+        std::memcpy(to, from, size);
+    } else if (size >= 8) {
+        std::memcpy(to, from, 8);
+        std::memcpy(to + size - 8, from + size - 8, 8);
+    } else if (size >= 4) {
+        std::memcpy(to, from, 4);
+        std::memcpy(to + size - 4, from + size - 4, 4);
+    } else if (size > 0) {
+        to[0] = from[0];
+        to[size / 2] = from[size / 2];
+        to[size - 1] = from[size - 1];
+    }
+}
 
 // Writes every line with CR LF after it, in blocks: a stream call per line costs more than its bytes.
 void writeLines(std::ostream& out, const std::vector<std::string_view>& lines)
@@ -37,7 +63,7 @@ void writeLines(std::ostream& out, const std::vector<std::string_view>& lines)
                 continue;
             }
         }
-        line.copy(block.get() + used, line.size()); // an empty view may have no data at all
+        copyBytes(block.get() + used, line.data(), line.size()); // an empty view may have no data at all
         block[used + line.size()] = '\r';
         block[used + line.size() + 1] = '\n';
         used += size;
@@ -49,8 +75,8 @@ void writeLines(std::ostream& out, const std::vector<std::string_view>& lines)
 
 void TransferLines::append(std::string_view line)
 {
-    if (lines_.size() >= kMaxFriendsEntries)
-        throw RuntimeError(ErrorNumber::Overflow);
+    if (lines_.size() >= kMaxFriendsEntries) [[unlikely]]
+        throwOverflow();
     lines_.push_back(line);
 }
 
@@ -78,8 +104,13 @@ void TransferLines::addChosen(const std::vector<std::string>& source, const std:
 void TransferLines::addTargetAndTags(const std::vector<std::string>& target, LogSink& log)
 {
     reserveFor(target.size() + 4);
-    for (const auto& entry : target)
-        append(entry);
+    // All at once where they fit; else one by one up to the limit, where Overflow is raised.
+    if (lines_.size() + target.size() <= kMaxFriendsEntries) {
+        lines_.insert(lines_.end(), target.begin(), target.end());
+    } else {
+        for (const auto& entry : target)
+            append(entry);
+    }
     append({});
     log.add("Whitespace added");
     append(kWatchersAllowedTag);
