@@ -63,6 +63,11 @@ inline std::uint64_t hashName(std::string_view name)
 
 } // namespace
 
+inline bool NameSet::holds(std::uint64_t slot, std::uint64_t tag, std::string_view name) const
+{
+    return tagOf(slot) == tag && names_[indexOf(slot)] == name;
+}
+
 std::uint64_t NameSet::hashOf(std::string_view name)
 {
     return hashName(name);
@@ -87,11 +92,6 @@ NameSet::NameSet(const std::vector<std::string>& names) : names_(names)
         if (slots_[slot] == 0)
             slots_[slot] = tag | (i + 1);
     }
-}
-
-bool NameSet::holds(std::uint64_t slot, std::uint64_t tag, std::string_view name) const
-{
-    return tagOf(slot) == tag && names_[indexOf(slot)] == name;
 }
 
 bool NameSet::contains(std::string_view name) const
