@@ -229,10 +229,17 @@ std::vector<HWND> Win32Controls::tabOrder() const
 
 HWND Win32Controls::get(std::string_view name) const
 {
+    if (HWND found = find(name))
+        return found;
+    throw std::out_of_range("no control " + std::string(name));
+}
+
+HWND Win32Controls::find(std::string_view name) const
+{
     for (const BuiltControl& control : controls_)
         if (control.row->name == name)
             return control.hwnd;
-    throw std::out_of_range("no control " + std::string(name));
+    return nullptr;
 }
 
 int Win32Controls::idOf(std::string_view name) const

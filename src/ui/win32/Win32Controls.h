@@ -29,6 +29,9 @@ public:
 
     // The control `name`; throws std::out_of_range when the table has none of that name.
     HWND get(std::string_view name) const;
+    // The control `name`, or null while it is not made yet (a control may notify its window while it is being
+    // made, before it is added here).
+    HWND find(std::string_view name) const;
     int idOf(std::string_view name) const;
     // The row of the control with identifier `id`, or null.
     const ui::ControlRow* rowOf(int id) const;

@@ -59,7 +59,7 @@ frmAbout::~frmAbout()
 
 bool frmAbout::isLink(HWND window) const
 {
-    return window && (window == control("txtURL") || window == control("txtMail"));
+    return window && (window == controls().find("txtURL") || window == controls().find("txtMail"));
 }
 
 void frmAbout::onCommand(int id, int code)
@@ -85,7 +85,10 @@ void frmAbout::onCommand(int id, int code)
 
 bool frmAbout::onNotify(NMHDR& header)
 {
-    HWND tabStrip = control("tabStrip");
+    // The strip notifies its window while it is being made (its tooltips are made): nothing to do then.
+    HWND tabStrip = controls().find("tabStrip");
+    if (!tabStrip)
+        return false;
     if (header.hwndFrom == tabStrip && header.code == TCN_SELCHANGE) {
         about_.tabStrip_Click(static_cast<int>(SendMessageW(tabStrip, TCM_GETCURSEL, 0, 0)) + 1);
         return true;
