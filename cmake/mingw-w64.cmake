@@ -17,8 +17,11 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # Everything linked in, so that the executables need none of the compiler's DLLs beside them.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 
-# CTest and test discovery run the executables under Wine when it is there.
-find_program(QUORRIN_WINE NAMES wine)
-if(QUORRIN_WINE)
-    set(CMAKE_CROSSCOMPILING_EMULATOR ${QUORRIN_WINE})
+# CTest and test discovery run the executables under Wine when it is there: the loader the including file
+# found for its architecture, else the `wine` command.
+if(NOT QUORRIN_WINE_LOADER)
+    find_program(QUORRIN_WINE_LOADER NAMES wine)
+endif()
+if(QUORRIN_WINE_LOADER)
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${QUORRIN_WINE_LOADER})
 endif()

@@ -107,27 +107,40 @@ build_windows() {
     cmake --build "$build" -j "$(nproc)" "${targets[@]}"
 }
 
+# The Wine loader for prefixes of WINEARCH (win64 or win32). Debian's `wine` command takes the 32-bit loader
+# whenever Wine's 32-bit part is installed, and that one cannot start a 64-bit prefix ("could not load
+# kernel32.dll"): the 64-bit loader is called by its own path.
+wine_loader() {
+    if [ "$1" = win64 ] && [ -x /usr/lib/wine/wine64 ]; then
+        echo /usr/lib/wine/wine64
+    else
+        command -v wine
+    fi
+}
+
 # Makes (or takes up again) the Wine prefix PREFIX of WINEARCH (win64 or win32) with its windows on Wine's
 # null graphics driver, so that no display is needed, and leaves its server running; fails when Wine does not
-# start. Exports WINEPREFIX and the settings every run in it shares; the caller stops the server
-# (wineserver -k) when it is done.
+# start. Exports WINEPREFIX, WINE (the loader to run programs in it with) and the settings every run in it
+# shares; the caller stops the server (wineserver -k) when it is done.
 start_wine_prefix() {
-    # Wine adds nothing to the desktop's menus from these runs.
+    # Wine adds nothing to the desktop's menus from these runs. WINELOADER starts the prefix's own programs.
     export WINEPREFIX=$1 WINEARCH=$2 WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuilder.exe=d
+    WINE=$(wine_loader "$2") || return 1
+    export WINE WINELOADER=$WINE
     mkdir -p "$WINEPREFIX"
     # The server and the prefix's start-up programs keep whatever output they inherit open; started here,
     # detached from every stream, they never hold the caller's pipes. A server left running for this prefix
     # (an earlier run that was cut short) is used as it is.
     wineserver -p </dev/null >/dev/null 2>&1 || true
-    timeout 120 wine cmd /c exit </dev/null >/dev/null 2>&1 || return 1
+    timeout 120 "$WINE" cmd /c exit </dev/null >/dev/null 2>&1 || return 1
     # Windows without a display: Wine's null graphics driver.
-    wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f </dev/null >/dev/null 2>&1
+    "$WINE" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f </dev/null >/dev/null 2>&1
     # The desktop process took its driver when the prefix started; a fresh server starts it again with
     # the null one (on a new prefix it has none to fall back on without a display).
     wineserver -k </dev/null >/dev/null 2>&1 || true
     wineserver -w </dev/null >/dev/null 2>&1 || true
     wineserver -p </dev/null >/dev/null 2>&1 || true
-    timeout 120 wine cmd /c exit </dev/null >/dev/null 2>&1
+    timeout 120 "$WINE" cmd /c exit </dev/null >/dev/null 2>&1
 }
 
 # Cross-builds the core and its Windows pieces with mingw-w64 for ARCH (x86_64, the default, in

@@ -17,7 +17,7 @@ if [ -n "$build" ]; then
 fi
 for file in "$setup" "$program"; do [ -f "$file" ] || die "no such file: $file"; done
 [[ $(basename "$setup") =~ ^Quorrin-([0-9.]+)-win(32|64)-setup\.exe$ ]] || die "not a setup program's name: $setup"
-version=${BASH_REMATCH[1]}
+version=${BASH_REMATCH[1]} winearch=win${BASH_REMATCH[2]}
 
 scratch=$(cd "$(dirname "$setup")" && pwd)/installer-test
 log=$scratch/wine.log
@@ -25,10 +25,13 @@ rm -rf "$scratch"
 mkdir -p "$scratch"
 # Nothing reaches the desktop: no window on a display, no menu entries from winemenubuilder.
 unset DISPLAY WAYLAND_DISPLAY
-export WINEPREFIX=$scratch/prefix WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuilder.exe=d
+export WINEPREFIX=$scratch/prefix WINEARCH=$winearch WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuilder.exe=d
+# A prefix of the setup program's own architecture, started by that architecture's loader.
+wine=$(wine_loader "$winearch") || die "Wine is not installed"
+export WINELOADER=$wine
 trap 'wineserver -k </dev/null >/dev/null 2>&1 || true' EXIT
 # Wine's own start-up programs keep the streams they inherit open, so wine never writes into a pipe here.
-run() { timeout 60 wine "$@" </dev/null >"$scratch/out" 2>>"$log"; }
+run() { timeout 60 "$wine" "$@" </dev/null >"$scratch/out" 2>>"$log"; }
 settle() { timeout 60 wineserver -w || die "Wine did not finish: $*"; }
 fail() { die "$* (Wine's messages: $log)"; }
 
@@ -39,7 +42,7 @@ run "$setup" /S || fail "the setup program failed"
 settle "installing"
 run cmd /c 'echo %LOCALAPPDATA%& echo %APPDATA%\Microsoft\Windows\Start Menu\Programs' || fail "cmd failed"
 { read -r local_win; read -r programs_win; } < <(tr -d '\r' <"$scratch/out")
-timeout 60 winepath -u "$local_win" "$programs_win" </dev/null >"$scratch/out" 2>>"$log" || fail "winepath failed"
+run winepath -u "$local_win" "$programs_win" || fail "winepath failed"
 { read -r local; read -r programs; } <"$scratch/out"
 install=$local/Programs/Quorrin install_win="$local_win\\Programs\\Quorrin"
 work=$local/Quorrin work_win="$local_win\\Quorrin"

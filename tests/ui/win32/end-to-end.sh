@@ -7,9 +7,10 @@ set -euo pipefail
 exe=$1 driver=$2 scratch=$3
 export WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuilder.exe=d
 : "${WINEPREFIX:?the Wine prefix of the tests}"
+wine=${WINE:-wine} # the loader for the prefix's architecture (scripts/lib/common.sh, start_wine_prefix)
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
-wine_quiet() { timeout 60 wine "$@" </dev/null >/dev/null 2>&1; }
+wine_quiet() { timeout 60 "$wine" "$@" </dev/null >/dev/null 2>&1; }
 expect_file() { [ "$(cat "$1")" = "$(printf "$2")" ] || fail "$1: $(od -c "$1" | head)"; }
 
 zone=$WINEPREFIX/drive_c/QuorrinEndToEnd
@@ -24,9 +25,9 @@ wine_quiet reg add 'HKLM\Software\Microsoft\Internet Gaming Zone\Setup' /v Path 
     || fail "cannot prepare the registry"
 
 cd "$scratch"
-timeout 90 wine "$exe" </dev/null >/dev/null 2>&1 &
+timeout 90 "$wine" "$exe" </dev/null >/dev/null 2>&1 &
 program=$!
-boxes=$(timeout 80 wine "$driver" Ann Bob </dev/null 2>"$scratch/driver.err") || {
+boxes=$(timeout 80 "$wine" "$driver" Ann Bob </dev/null 2>"$scratch/driver.err") || {
     cat "$scratch/driver.err" >&2
     kill "$program" 2>/dev/null || true
     fail "the driver did not get through"
@@ -40,7 +41,7 @@ expect_file "$zone/Favorites/Bob/Friends.txt" '[Friends]\r\nDee\r\nEve\r\nCy\r\n
 expect_file "$zone/Favorites/Bob/Friends.txtBackup" '[Friends]\r\nCy\r\n'
 expect_file "$zone/Favorites/Ann/Friends.txt" '[Friends]\r\nCy\r\nDee\r\nEve\r\n'
 
-settings=$(timeout 60 wine reg query 'HKCU\Software\Quorrin' /s </dev/null 2>/dev/null | tr -d '\r')
+settings=$(timeout 60 "$wine" reg query 'HKCU\Software\Quorrin' /s </dev/null 2>/dev/null | tr -d '\r')
 for value in 'TotalTransfers    REG_SZ    1' 'TotalNameMoves    REG_SZ    2' 'CleanExit    REG_SZ    True'; do
     grep -q "$value\$" <<<"$settings" || fail "no $value in: $settings"
 done
