@@ -42,7 +42,7 @@ std::size_t indexOf(std::uint64_t slot)
     return static_cast<std::size_t>(slot & 0xFFFFFFFFu) - 1;
 }
 
-// Inside this file the hash is inlined where a name is filed or looked up.
+// The hash a name is filed under: a few multiplications over its bytes, eight at a time.
 inline std::uint64_t hashName(std::string_view name)
 {
     const char* at = name.data();
@@ -66,11 +66,6 @@ inline std::uint64_t hashName(std::string_view name)
 inline bool NameSet::holds(std::uint64_t slot, std::uint64_t tag, std::string_view name) const
 {
     return tagOf(slot) == tag && names_[indexOf(slot)] == name;
-}
-
-std::uint64_t NameSet::hashOf(std::string_view name)
-{
-    return hashName(name);
 }
 
 NameSet::NameSet(const std::vector<std::string>& names) : names_(names)

@@ -20,16 +20,13 @@ public:
 
     bool contains(std::string_view name) const;
 
-    // The hash the set files a name under: a few multiplications over the name's bytes, eight at a time.
-    static std::uint64_t hashOf(std::string_view name);
-
 private:
     // Whether a taken slot holds `name`, whose hash has the tag `tag`.
     bool holds(std::uint64_t slot, std::uint64_t tag, std::string_view name) const;
 
     const std::vector<std::string>& names_;
-    std::vector<std::uint64_t>
-        slots_; // the hash's upper half, then the index into names_ plus one; 0 is free
+    // Each slot: the upper half of its name's hash, then the name's index plus one; 0 marks a free slot.
+    std::vector<std::uint64_t> slots_;
     std::size_t mask_ = 0;
 };
 

@@ -51,20 +51,5 @@ TEST(NameSet, FindsTheNamesItHoldsAndNoOther)
     }
 }
 
-// Every byte of a name counts: names one byte apart never share a hash, so none of them crowd into one run
-// of slots.
-TEST(NameSet, NamesOneByteApartHashApart)
-{
-    for (std::size_t length = 1; length <= 24; ++length) {
-        const std::string name = nameOf(length, 7);
-        for (std::size_t at = 0; at < length; ++at) {
-            std::string changed = name;
-            changed[at] = static_cast<char>(changed[at] ^ 0x80);
-            EXPECT_NE(NameSet::hashOf(changed), NameSet::hashOf(name)) << length << " bytes, byte " << at;
-        }
-        EXPECT_NE(NameSet::hashOf(name + '\0'), NameSet::hashOf(name)) << length << " bytes";
-    }
-}
-
 } // namespace
 } // namespace quorrin
