@@ -76,7 +76,8 @@ TEST_F(DebugLogWriterTest, ALongLogKeepsCounting)
     EXPECT_EQ(file().size(), 40000u * 7 + 2 * 39 + 6);
 }
 
-TEST_F(DebugLogWriterTest, AWriteThatCannotOpenRaisesAndAddsNothing)
+// A log in a folder that is gone: no write adds an entry. A crash notice with no log to keep shows no box.
+TEST_F(DebugLogWriterTest, AFileThatCannotBeOpenedRaisesAndAddsNothing)
 {
     log.add("kept");
     DebugLogWriter failing(log, files, settings, (dir.path() / "gone").string());
@@ -92,10 +93,6 @@ TEST_F(DebugLogWriterTest, AWriteThatCannotOpenRaisesAndAddsNothing)
     failing.Timer1_Timer();
     EXPECT_EQ(log.entries(), std::vector<std::string>{"kept"});
     EXPECT_EQ(cleanExit(), std::nullopt);
-}
-
-TEST_F(DebugLogWriterTest, CrashNoticeWithoutALogToKeepRaisesAndShowsNoBox)
-{
     FakeDialogs dialogs; // fails the test on any box
     EXPECT_THROW(writer.ShowCrashNotice(dialogs), RuntimeError);
 }

@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
+#include <utility>
 
 namespace quorrin::test {
 namespace {
@@ -44,47 +45,36 @@ const Oddity kOddities[] = {
     {"danglingLink", [](const fs::path& p) { fs::create_symlink(p.parent_path() / "gone", p); }},
 };
 
-struct NonRegularFiles : ::testing::TestWithParam<Oddity>
+TEST(NonRegularFiles, AreReadAsADamagedListAtOnceAndStopATransferIntoThem)
 {
-    void SetUp() override
-    {
+    for (const Oddity& oddity : kOddities) {
+        SCOPED_TRACE(oddity.kind);
+        CoreWorld world;
         world.writeFriends("Src", "Ann\r\nBob\r\n");
         fs::create_directories(fs::path(world.friendsPath("Odd")).parent_path());
-        GetParam().make(world.friendsPath("Odd"));
+        oddity.make(world.friendsPath("Odd"));
         world.core.state.SourceList.items = world.core.state.TargetList.items = {"Src", "Odd"};
-    }
-    void TearDown() override
-    {
+        const fs::file_type kind = fs::symlink_status(world.friendsPath("Odd")).type();
+
+        world.core.SourceList_Click(1);
+        const FriendsList& list = world.core.state.SourceListZoneNames;
+        EXPECT_EQ(list.entries, kDamagedNotice);
+        EXPECT_TRUE(list.lastReadFailed);
+        EXPECT_EQ(world.core.state.DebugList.entries().back(), "Possible Damaged File Found");
+        EXPECT_TRUE(world.view.timer1Enabled);
+
+        world.core.SourceList_Click(0);
+        world.core.TargetList_Click(1);
+        world.dialogs.expectMessage({"Fatal Error: Unnable to open Target File. Stopping Transfer",
+                                     "Fatal Error", MessageIcon::Critical, MessageButtons::Ok});
+        world.core.BtnTransfer_Click();
+        EXPECT_EQ(fs::symlink_status(world.friendsPath("Odd")).type(), kind);
+        EXPECT_FALSE(fs::exists(fs::symlink_status(world.friendsPath("Odd") + "Backup")));
+        EXPECT_EQ(world.core.state.TotalTransfers, 0);
         if (boundSocket >= 0)
-            ::close(boundSocket);
-        boundSocket = -1;
+            ::close(std::exchange(boundSocket, -1));
     }
-
-    CoreWorld world;
-};
-
-TEST_P(NonRegularFiles, AreReadAsADamagedListAtOnceAndStopATransferIntoThem)
-{
-    const fs::file_type kind = fs::symlink_status(world.friendsPath("Odd")).type();
-    world.core.SourceList_Click(1);
-    const FriendsList& list = world.core.state.SourceListZoneNames;
-    EXPECT_EQ(list.entries, kDamagedNotice);
-    EXPECT_TRUE(list.lastReadFailed);
-    EXPECT_EQ(world.core.state.DebugList.entries().back(), "Possible Damaged File Found");
-    EXPECT_TRUE(world.view.timer1Enabled);
-
-    world.core.SourceList_Click(0);
-    world.core.TargetList_Click(1);
-    world.dialogs.expectMessage({"Fatal Error: Unnable to open Target File. Stopping Transfer", "Fatal Error",
-                                 MessageIcon::Critical, MessageButtons::Ok});
-    world.core.BtnTransfer_Click();
-    EXPECT_EQ(fs::symlink_status(world.friendsPath("Odd")).type(), kind);
-    EXPECT_FALSE(fs::exists(fs::symlink_status(world.friendsPath("Odd") + "Backup")));
-    EXPECT_EQ(world.core.state.TotalTransfers, 0);
 }
-
-INSTANTIATE_TEST_SUITE_P(Kinds, NonRegularFiles, ::testing::ValuesIn(kOddities),
-                         [](const auto& param) { return std::string(param.param.kind); });
 
 // The file layer under the transfer: what is opened is checked after the open, so a FIFO put in the
 // target's place after the transfer looked at it is refused too, and a backup name that is a link is

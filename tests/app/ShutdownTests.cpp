@@ -55,15 +55,23 @@ TEST(Shutdown, SavesEverythingInOrderAndEndsWithTheCleanExitFlag)
     EXPECT_EQ(world.debugLog(), file);
 }
 
-TEST(Shutdown, DeveloperModeAndAnEmptyListAreSaved)
+// The window moves in steps the user can see, so the order of the geometry writes matters (the window test
+// sees only where it ends up). The mode chosen last is saved, here with no Zone Names to save.
+TEST(Shutdown, TheModeChosenInTheMenuIsSavedAfterTheWindowMovedInItsOwnOrder)
 {
+    using P = WindowProperty;
     CoreWorld world;
-    world.core.state.mnuNormalChecked = false;
-    world.core.state.mnuDeveloperChecked = true;
+    world.core.menu().mnuDeveloper_Click();
+    EXPECT_EQ(world.view.geometryWrites, (std::vector<P>{P::Height, P::Width, P::Top, P::Left}));
+    world.view.geometryWrites.clear();
+    world.core.menu().mnuNormal_Click();
+    EXPECT_EQ(world.view.geometryWrites, (std::vector<P>{P::Height, P::Top, P::Width, P::Left}));
+    world.core.menu().mnuDeveloper_Click();
     world.core.Form_QueryUnload();
     EXPECT_EQ(world.registry.text(RegRoot::CurrentUser, kSettings, "Mode"), "Developer");
-    EXPECT_EQ(world.logSince(0).at(1), "Added 0 ZoneNames to registry");
-    EXPECT_EQ(world.logSince(0).at(3), "Developer Mode is Prefered By User");
+    const auto log = world.logSince(3); // after the three mode switches
+    EXPECT_EQ(log.at(1), "Added 0 ZoneNames to registry");
+    EXPECT_EQ(log.at(3), "Developer Mode is Prefered By User");
 }
 
 TEST(Shutdown, FailedFinalWriteIsReportedAndLeavesTheRunMarkedUnclean)

@@ -2,7 +2,6 @@
 
 #include "app/ErrorReporter.h"
 #include "base/DiagnosticLog.h"
-#include "base/Int16.h"
 #include "support/FakeDialogs.h"
 #include "support/FakeMainView.h"
 
@@ -39,15 +38,6 @@ TEST(RuntimeErrorTest, TrappedErrorsGetANumberSourceAndDescription)
               Fields(57, "Quorrin", "stream broke"));
     EXPECT_EQ(fields(trapped([] { throw 42; })), Fields(57, "Quorrin", "Device I/O error"));
     EXPECT_EQ(errorDescription(999), "");
-}
-
-TEST(Int16Test, LeavingTheRangeRaisesOverflow)
-{
-    EXPECT_EQ(toInt16(-32768), -32768);
-    EXPECT_EQ(addInt16(32766, 1), 32767);
-    EXPECT_EQ(trapped([] { toInt16(32768); }).number(), 6);
-    EXPECT_EQ(trapped([] { toInt16(-32769); }).number(), 6);
-    EXPECT_EQ(trapped([] { addInt16(32767, 1); }).description(), "Overflow");
 }
 
 TEST(ErrorReporterTest, LogsOneEntryThenShowsTheBox)

@@ -22,14 +22,12 @@ TEST(BrowseForFolder, theRequestAndTheCallbackPreselectTheInitialFolder)
 {
     const MessageSink previous = setBrowseMessageSink(&recordMessage);
     const auto owner = reinterpret_cast<HWND>(std::uintptr_t{0x1234});
-    const std::string title = "I could not detect your Zone Friends Folder. Please select the Zone Friends "
-                              "Folder  once.";
+    const std::string title = "Please select the Zone Friends Folder once.";
     for (const std::string& folder :
          {std::string(), std::string("C:\\Zone\\Andr\xE9"), std::string(259, 'x')}) {
         const HLOCAL block = copyToLocalBlock(folder);
         ASSERT_NE(block, nullptr);
         EXPECT_EQ(::LocalSize(block), folder.size() + 1);
-        EXPECT_EQ(StringFromPointer(static_cast<LPCSTR>(block)), folder);
 
         const BROWSEINFOA request = browseRequest(owner, title, block);
         // Tree from the desktop, no display name, no flags, no image.

@@ -4,6 +4,8 @@
 #include "support/GeneratedFriends.h"
 
 #include <exception>
+#include <string_view>
+#include <vector>
 
 // The transfer the kill test interrupts: the core write with backup that the windows run, on the machine's
 // file system, of a full list (32,767 lines) into the Friends.txt given.
@@ -14,7 +16,8 @@ int main(int argc, char** argv)
     try {
         quorrin::DiagnosticLog log;
         const auto lines = quorrin::test::friendsLines("NewFriend", 32762);
-        quorrin::writeWithBackup(*quorrin::createLocalFileSystem(), argv[1], quorrin::test::views(lines), log);
+        const std::vector<std::string_view> views(lines.begin(), lines.end());
+        quorrin::writeWithBackup(*quorrin::createLocalFileSystem(), argv[1], views, log);
     } catch (const std::exception&) {
         return 1;
     }

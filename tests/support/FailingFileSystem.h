@@ -45,7 +45,8 @@ public:
     {
         if (failsNow()) {
             // The harshest copy that fails: the destination is left torn.
-            const std::string bytes = readAll(from);
+            const auto in = disk_->openForReading(from);
+            const std::string bytes{std::istreambuf_iterator<char>(*in), {}};
             disk_->openForWriting(to)->write(bytes.data(), static_cast<std::streamsize>(bytes.size() / 2));
             raise();
         }
@@ -109,11 +110,6 @@ private:
     {
         raised = fault ? fault->error : ErrorNumber::DeviceIoError;
         throw RuntimeError(*raised);
-    }
-    std::string readAll(const std::string& path)
-    {
-        const auto in = disk_->openForReading(path);
-        return {std::istreambuf_iterator<char>(*in), {}};
     }
 
     std::unique_ptr<FileSystem> disk_ = createLocalFileSystem();

@@ -14,12 +14,11 @@ public:
     bool startProgram(const std::string& path) override
     {
         started.push_back(path);
-        return startSucceeds;
+        return true;
     }
 
     std::vector<std::string> opened;
     std::vector<std::string> started;
-    bool startSucceeds = true;
 };
 
 } // namespace quorrin::test

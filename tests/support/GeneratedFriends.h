@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace quorrin::test {
@@ -15,12 +14,6 @@ inline std::vector<std::string> friendsLines(const std::string& prefix, std::siz
         lines.push_back(prefix + std::to_string(i));
     lines.insert(lines.end(), {"", "[#Watchers Allowed]", "", "[#Watchers Not Allowed]"});
     return lines;
-}
-
-// The lines as views, as writeWithBackup takes them; `lines` must outlive them.
-inline std::vector<std::string_view> views(const std::vector<std::string>& lines)
-{
-    return {lines.begin(), lines.end()};
 }
 
 // The bytes of `lines` on disk: each ended by CR LF.

@@ -59,25 +59,14 @@ long MemoryRegistryBackend::closeKey(RegHandle key)
 void MemoryRegistryBackend::putText(RegRoot root, const std::string& keyPath, const std::string& valueName,
                                     const std::string& text)
 {
-    putValue(root, keyPath, valueName, RegType::Sz, text + '\0');
-}
-
-void MemoryRegistryBackend::putValue(RegRoot root, const std::string& keyPath, const std::string& valueName,
-                                     RegType type, std::string data)
-{
-    keys_.setValue(fullKeyName(root, keyPath), valueName, static_cast<std::uint32_t>(type), std::move(data));
-}
-
-const RegStoredValue* MemoryRegistryBackend::value(RegRoot root, const std::string& keyPath,
-                                                   const std::string& valueName) const
-{
-    return keys_.findValue(fullKeyName(root, keyPath), valueName);
+    keys_.setValue(fullKeyName(root, keyPath), valueName, static_cast<std::uint32_t>(RegType::Sz),
+                   text + '\0');
 }
 
 std::optional<std::string> MemoryRegistryBackend::text(RegRoot root, const std::string& keyPath,
                                                        const std::string& valueName) const
 {
-    const RegStoredValue* stored = value(root, keyPath, valueName);
+    const RegStoredValue* stored = keys_.findValue(fullKeyName(root, keyPath), valueName);
     if (!stored || stored->type != static_cast<std::uint32_t>(RegType::Sz))
         return std::nullopt;
     return stored->data.empty() ? std::string() : stored->data.substr(0, stored->data.size() - 1);

@@ -24,9 +24,6 @@ public:
     // Shortcuts for setting up and checking a test's store. Texts are stored as REG_SZ with their NUL.
     void putText(RegRoot root, const std::string& keyPath, const std::string& valueName,
                  const std::string& text);
-    void putValue(RegRoot root, const std::string& keyPath, const std::string& valueName, RegType type,
-                  std::string data);
-    const RegStoredValue* value(RegRoot root, const std::string& keyPath, const std::string& valueName) const;
     // The text of a REG_SZ value without its NUL; nothing when missing or of another type.
     std::optional<std::string> text(RegRoot root, const std::string& keyPath,
                                     const std::string& valueName) const;
@@ -37,8 +34,6 @@ public:
     int openHandles() const { return openCount_; }
     // The access each openKey asked for, in order.
     const std::vector<std::uint32_t>& openAccess() const { return openAccess_; }
-
-    const RegKeyList& keys() const { return keys_; }
 
 private:
     RegKeyList keys_;

@@ -17,12 +17,13 @@
 namespace quorrin {
 namespace {
 
-// The main window on a Zone folder holding Src (three friends) and Dst (one friend), as the start-up left it.
+// The main window on a Zone folder holding Src (three friends, one of them with 8-bit bytes) and Dst (one
+// friend), as the start-up left it.
 struct FrmMainTest : ::testing::Test, test::TestServices
 {
     FrmMainTest()
     {
-        writeFriends("Src", "[Friends]\r\nCy\r\nDee\r\nEve\r\n");
+        writeFriends("Src", "[Friends]\r\nCy\r\nDee\r\n\xc9ve\x80\r\n");
         writeFriends("Dst", "[Friends]\r\nCy\r\n");
         window.state().ZonePath = zone();
         window.state().SourceList.items = window.state().TargetList.items = {"Src", "Dst"};
@@ -109,24 +110,34 @@ TEST_F(FrmMainTest, HelpAndLinkItemsReachTheDialogsAndTheShell)
     EXPECT_TRUE(window.state().DebugList.entries().empty());
 }
 
+// A pick fills that side's list, checkable on the source side only. Names show decoded from the 8-bit code
+// page and are written as the bytes they were read as; the log's timer stands still while the transfer runs.
 TEST_F(FrmMainTest, PickAndTransferThroughTheWidgets)
 {
+    auto* timer = find<QTimer>("Timer1");
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_EQ(timer->interval(), 5000);
     pick("SourceList", 0);
     pick("TargetList", 1);
-    // A pick fills that side's list, checked on the source side only.
-    EXPECT_EQ(rows("SourceListZoneNames"), (QStringList{"Cy [x]", "Dee [x]", "Eve [x]"}));
+    const QString eve = QString::fromUtf8("\u00c9ve\u20ac");
+    EXPECT_EQ(rows("SourceListZoneNames"), (QStringList{"Cy [x]", "Dee [x]", eve + " [x]"}));
     EXPECT_EQ(rows("TargetListZoneNames"), QStringList{"Cy"});
+    EXPECT_FALSE(find<QListView>("TargetListZoneNames")->model()->index(0, 0).flags() &
+                 Qt::ItemIsUserCheckable);
     auto* source = find<QListView>("SourceListZoneNames");
     source->setCurrentIndex(source->model()->index(1, 0));
     QTest::keyClick(source, Qt::Key_Space); // Dee stays behind
 
+    dialogs.onMessage = [&](const MessageBoxRequest&) { EXPECT_FALSE(timer->isActive()); };
     dialogs.expectMessage(test::transferQuestion(1), MessageResult::Ok);
     dialogs.expectMessage(test::kTransferDone);
     QTest::mouseClick(find<QPushButton>("BtnTransfer"), Qt::LeftButton);
 
-    EXPECT_EQ(readFriends("Dst"), "[Friends]\r\nEve\r\nCy\r\n\r\n[#Watchers Allowed]\r\n\r\n[#Watchers Not "
-                                  "Allowed]\r\n");
-    EXPECT_EQ(rows("TargetListZoneNames"), (QStringList{"Eve", "Cy"}));
+    EXPECT_EQ(readFriends("Dst"),
+              "[Friends]\r\n\xc9ve\x80\r\nCy\r\n\r\n[#Watchers Allowed]\r\n\r\n[#Watchers Not "
+              "Allowed]\r\n");
+    EXPECT_EQ(rows("TargetListZoneNames"), (QStringList{eve, "Cy"}));
+    EXPECT_TRUE(timer->isActive());
     EXPECT_EQ(find("Label3")->property("text").toString(), "1");
     EXPECT_EQ(find("Label5")->property("text").toString(), "1");
 }
@@ -158,50 +169,14 @@ TEST_F(FrmMainTest, TypingOrScrollingOverABoxPicksNothing)
     EXPECT_EQ(picks, 1);
 }
 
-TEST_F(FrmMainTest, SourceFriendsAreCheckableAndDecodedTargetFriendsPlain)
-{
-    window.state().SourceListZoneNames.append("Caf\xe9\x80");
-    window.state().TargetListZoneNames.append("Plain");
-    window.stateChanged(MainPart::SourceListZoneNames);
-    window.stateChanged(MainPart::TargetListZoneNames);
-    EXPECT_EQ(rows("SourceListZoneNames"), QStringList{QString::fromUtf8("Caf\u00e9\u20ac")});
-    auto* source = find<QListView>("SourceListZoneNames");
-    source->setCurrentIndex(source->model()->index(0, 0));
-    QTest::keyClick(source, Qt::Key_Space);
-    EXPECT_EQ(window.state().SourceListZoneNames.checked, std::vector<bool>{true});
-    EXPECT_EQ(window.state().SourceListZoneNames.entries[0], "Caf\xe9\x80"); // bytes kept as read
-    const QModelIndex target = find<QListView>("TargetListZoneNames")->model()->index(0, 0);
-    EXPECT_FALSE(target.flags() & Qt::ItemIsUserCheckable);
-}
-
-TEST_F(FrmMainTest, Timer1RunsFromTheStartAndFollowsTheCore)
-{
-    auto* timer = find<QTimer>("Timer1");
-    EXPECT_TRUE(timer->isActive());
-    EXPECT_EQ(timer->interval(), 5000);
-    window.setTimer1Enabled(false);
-    EXPECT_FALSE(timer->isActive());
-}
-
-TEST_F(FrmMainTest, ExitByMenuAndByCloseBoxSaveTheSameWay)
+// Exit is a close of the window, as by its close box (FrmMainClose): the saving runs.
+TEST_F(FrmMainTest, ExitThroughTheMenuSavesAndClosesTheWindow)
 {
     window.show();
     choose("mnuFileExit");
     EXPECT_FALSE(window.isVisible());
-    const std::vector<std::string> byMenu = registry.writes();
-    const std::string logByMenu = debugLog();
-
-    test::TestServices other;
-    other.dir.write("Favorites/Src/Friends.txt", "");
-    frmMain second(other.services());
-    second.state().ZonePath = zone();
-    second.state().SourceList.items = {"Src", "Dst"};
-    second.show();
-    second.close();
-
-    EXPECT_EQ(other.registry.writes(), byMenu);
-    EXPECT_EQ(other.debugLog(), logByMenu);
-    EXPECT_TRUE(logByMenu.ends_with("Normal Program Exit\r\n"));
+    EXPECT_EQ(registry.text(RegRoot::CurrentUser, "Software\\Quorrin\\Settings", "CleanExit"), "True");
+    EXPECT_TRUE(debugLog().ends_with("Normal Program Exit\r\n"));
 }
 
 // The session may end while a start-up box is open: the saving then follows the whole start-up, and the

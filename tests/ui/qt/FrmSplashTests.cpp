@@ -33,8 +33,9 @@ struct FrmSplashTest : ::testing::Test
         [this] { events.push_back("tip shown"); });
 };
 
-// Only the timer ends the splash window: keys, clicks and close requests do nothing.
-TEST_F(FrmSplashTest, LoadShowsThePictureUnderTheBusyPointerAndArmsTheTimer)
+// Only the timer ends the splash window: keys, clicks and close requests do nothing. Its tick opens the main
+// window under the splash, then closes the splash and shows the tip, once.
+TEST_F(FrmSplashTest, LoadShowsThePictureUnderTheBusyPointerUntilTheTimerTicks)
 {
     splash->Form_Load();
     EXPECT_TRUE(splash->isVisible());
@@ -51,11 +52,7 @@ TEST_F(FrmSplashTest, LoadShowsThePictureUnderTheBusyPointerAndArmsTheTimer)
     EXPECT_TRUE(splash->isVisible());
     EXPECT_TRUE(splash->tmrSplash->isActive());
     EXPECT_TRUE(events.empty());
-}
 
-TEST_F(FrmSplashTest, TickOpensTheMainWindowThenClosesAndShowsTheTipOnce)
-{
-    splash->Form_Load();
     splash->tmrSplash_Timer();
     EXPECT_EQ(events, (std::vector<std::string>{"main window loaded, splash up, busy", "tip shown"}));
     EXPECT_FALSE(busy());

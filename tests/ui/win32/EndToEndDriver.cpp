@@ -27,6 +27,12 @@ auto waitFor(const char* what, Found find)
     std::exit(2);
 }
 
+HWND shownMainWindow()
+{
+    HWND main = FindWindowW(L"QuorrinMain", nullptr);
+    return main && IsWindowVisible(main) ? main : nullptr;
+}
+
 // The main window's control `name`, by its identifier.
 HWND controlOf(HWND main, std::string_view name)
 {
@@ -39,12 +45,10 @@ HWND controlOf(HWND main, std::string_view name)
 void answerBox(DWORD process)
 {
     HWND box = waitFor("a message box", [process] {
-        for (HWND w = nullptr; (w = FindWindowExW(nullptr, w, L"#32770", nullptr));) {
-            DWORD owner = 0;
-            GetWindowThreadProcessId(w, &owner);
-            if (owner == process && IsWindowVisible(w))
+        for (HWND w = nullptr; (w = FindWindowExW(nullptr, w, L"#32770", nullptr));)
+            if (DWORD owner = 0;
+                GetWindowThreadProcessId(w, &owner) && owner == process && IsWindowVisible(w))
                 return w;
-        }
         return HWND{};
     });
     char text[1024] = {};
@@ -55,39 +59,26 @@ void answerBox(DWORD process)
     waitFor("the box to close", [box] { return !IsWindow(box); });
 }
 
-// Posts WM_CLOSE to every top-level window of the program's own classes, hidden ones too, as taskkill
+// While the splash window shows (its first second, long before its timer opens the main window), posts
+// WM_CLOSE a few times to every top-level window of the program's own classes, hidden ones too, as taskkill
 // without /f does. (It also closes the system's helper windows, such as a combo box's drop-down list, which
-// breaks any program's controls; those are left alone here.)
-void askEveryWindowToClose()
-{
-    for (HWND w = nullptr; (w = FindWindowExW(nullptr, w, nullptr, nullptr));) {
-        wchar_t name[32] = {};
-        GetClassNameW(w, name, 32);
-        if (std::wstring_view(name).starts_with(L"Quorrin"))
-            PostMessageW(w, WM_CLOSE, 0, 0);
-    }
-}
-
-// While the splash window shows (its first second, long before its timer opens the main window), asks the
-// program's windows to close a few times. Only the user's own close of the main window ends the program.
+// breaks any program's controls; those are left alone here.) Only the user's own close of the main window
+// ends the program.
 void askToCloseDuringTheSplash()
 {
     // A driver that starts late (a busy machine) may find the main window already there: nothing to ask then.
     HWND splash = nullptr;
     waitFor("the splash or the main window", [&splash] {
         splash = FindWindowW(L"QuorrinSplash", nullptr);
-        if (splash && !IsWindowVisible(splash))
-            return false;
-        HWND main = FindWindowW(L"QuorrinMain", nullptr);
-        return splash || (main && IsWindowVisible(main));
+        return splash ? IsWindowVisible(splash) != FALSE : shownMainWindow() != nullptr;
     });
-    if (!splash)
-        return;
-    for (int asked = 0; asked < 10 && IsWindowVisible(splash); ++asked) {
-        HWND main = FindWindowW(L"QuorrinMain", nullptr);
-        if (main && IsWindowVisible(main))
-            break;
-        askEveryWindowToClose();
+    for (int asked = 0; splash && asked < 10 && IsWindowVisible(splash) && !shownMainWindow(); ++asked) {
+        for (HWND w = nullptr; (w = FindWindowExW(nullptr, w, nullptr, nullptr));) {
+            wchar_t name[32] = {};
+            GetClassNameW(w, name, 32);
+            if (std::wstring_view(name).starts_with(L"Quorrin"))
+                PostMessageW(w, WM_CLOSE, 0, 0);
+        }
         Sleep(100);
     }
 }
@@ -111,10 +102,7 @@ int wmain(int argc, wchar_t* argv[])
         return 1;
     }
     askToCloseDuringTheSplash();
-    HWND main = waitFor("the main window", [] {
-        HWND found = FindWindowW(L"QuorrinMain", nullptr);
-        return found && IsWindowVisible(found) ? found : nullptr;
-    });
+    HWND main = waitFor("the main window", shownMainWindow);
     DWORD process = 0;
     GetWindowThreadProcessId(main, &process);
     HWND tip = waitFor("the tip of the day", [] { return FindWindowW(nullptr, L"Tip of the Day"); });

@@ -35,6 +35,19 @@ inline Place placeOf(const ui::TwipsRect& t, int dpi)
     return {left, top, left + ui::twipsToPixels(t.width, dpi), top + ui::twipsToPixels(t.height, dpi)};
 }
 
+// Shown by its own style, whether or not its window is.
+inline bool isShown(HWND control)
+{
+    return (GetWindowLongPtrW(control, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+inline std::wstring classOf(HWND window)
+{
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return name;
+}
+
 inline Place clientPlace(HWND window)
 {
     RECT client;
@@ -78,22 +91,21 @@ inline void expectBuiltAsLaidOut(HWND window, const win32::Win32Controls& contro
     for (const ui::ControlRow& row : layout.controls) {
         SCOPED_TRACE(std::string(row.name));
         HWND control = controls.get(row.name);
-        wchar_t windowClass[64] = {};
-        GetClassNameW(control, windowClass, 64);
+        const std::wstring windowClass = classOf(control);
         // In the order of ControlKind; a list is a list box or, for long lists, a virtual list view, as the
         // window's own test tells.
         const wchar_t* const classes[] = {
-            L"Static",        L"QuorrinPicture", L"Button",          L"Button",       L"Edit",  L"ComboBox",
-            L"SysListView32", windowClass,       L"SysTabControl32", L"QuorrinFrame", L"Static"};
-        EXPECT_EQ(lstrcmpiW(windowClass, classes[static_cast<int>(row.kind)]), 0)
+            L"Static",        L"QuorrinPicture",   L"Button",          L"Button",       L"Edit",  L"ComboBox",
+            L"SysListView32", windowClass.c_str(), L"SysTabControl32", L"QuorrinFrame", L"Static"};
+        EXPECT_EQ(lstrcmpiW(windowClass.c_str(), classes[static_cast<int>(row.kind)]), 0)
             << win32::toAnsi(windowClass);
         EXPECT_EQ(GetParent(control), row.parent.empty() ? window : controls.get(row.parent));
-        const auto style = GetWindowLongPtrW(control, GWL_STYLE);
         if (row.kind == Label) {
-            EXPECT_EQ(style & SS_TYPEMASK, row.wordWrap ? SS_LEFT : SS_LEFTNOWORDWRAP);
+            EXPECT_EQ(GetWindowLongPtrW(control, GWL_STYLE) & SS_TYPEMASK,
+                      row.wordWrap ? SS_LEFT : SS_LEFTNOWORDWRAP);
         }
         if (!loaded.contains(row.name)) {
-            EXPECT_EQ((style & WS_VISIBLE) != 0, row.visible);
+            EXPECT_EQ(isShown(control), row.visible);
             Place place = placeOf(control);
             if (row.kind == ComboBox) // as tall as its box and its drop-down list together
                 place[3] = placeOf(row.rect, dpi)[3];
@@ -133,6 +145,14 @@ inline void expectBuiltAsLaidOut(HWND window, const win32::Win32Controls& contro
     }
 }
 
+// A key as the user presses it on `control`, which takes the focus, through the program's keyboard handling.
+inline bool press(HWND control, UINT message, WPARAM key)
+{
+    SetFocus(control);
+    MSG msg{control, message, key, 0, 0, {}};
+    return win32::translateKeyboardMessage(msg);
+}
+
 // Presses Tab (Shift+Tab when `backwards`) on the control that holds the focus, as the user does.
 inline void pressTab(bool backwards = false)
 {
@@ -140,8 +160,7 @@ inline void pressTab(bool backwards = false)
     GetKeyboardState(keys);
     keys[VK_SHIFT] = backwards ? 0x80 : 0;
     SetKeyboardState(keys);
-    MSG message{GetFocus(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
-    EXPECT_TRUE(win32::translateKeyboardMessage(message)) << "Tab was not taken";
+    EXPECT_TRUE(press(GetFocus(), WM_KEYDOWN, VK_TAB)) << "Tab was not taken";
     keys[VK_SHIFT] = 0;
     SetKeyboardState(keys);
 }

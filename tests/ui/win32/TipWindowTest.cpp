@@ -1,10 +1,7 @@
-#include "settings/Global.h"
 #include "settings/Schema.h"
-#include "settings/Settings.h"
-#include "support/MemoryRegistryBackend.h"
+#include "support/CoreWorld.h"
 #include "ui/win32/frmTip.h"
 #include "ui/win32/LayoutChecks.h"
-#include "ui/win32/MessageLoop.h"
 #include "ui/WindowLayouts.h"
 
 #include <gtest/gtest.h>
@@ -14,20 +11,8 @@
 namespace quorrin::win32 {
 namespace {
 
-// A key as the user presses it on `control`, which takes the focus, through the program's keyboard handling.
-void press(HWND control, UINT message, WPARAM key)
+struct TipWindowTest : ::testing::Test, test::TestServices
 {
-    SetFocus(control);
-    MSG msg{control, message, key, 0, 0, {}};
-    translateKeyboardMessage(msg);
-}
-
-struct TipWindowTest : ::testing::Test
-{
-    MemoryRegistryBackend backend;
-    Global store{backend};
-    Settings settings{store};
-
     ~TipWindowTest() override { closeTipOfTheDay(); }
     RegValue stored(const char* name)
     {
@@ -39,20 +24,33 @@ struct TipWindowTest : ::testing::Test
                          value.isNumber() ? RegType::Dword : RegType::Sz);
         return showTipOfTheDay(settings);
     }
-    static bool checked(const frmTip* tip) { return SendMessageW(tip->control("chkTip"), BM_GETCHECK, 0, 0); }
 };
 
-// The title's text box, inside the picture box, comes last in the Tab order.
-TEST_F(TipWindowTest, IsBuiltFromItsTableAsAWindowOfItsOwn)
+// The title's text box, inside the picture box, comes last in the Tab order. The size written out is the one
+// check of the twips' conversion: the layout walk converts the table's twips the same way the window does. A
+// show request while the tip is open brings back the same tip with the focus where it was.
+TEST_F(TipWindowTest, IsBuiltFromItsTableTakesItsAccessKeysAndComesBackAsItWas)
 {
-    const frmTip* tip = showTipOfTheDay(settings);
+    const frmTip* tip = openWith("Tip", "0");
     EXPECT_EQ(GetFocus(), tip->control("cmdOK"));
     test::expectBuiltAsLaidOut(tip->hwnd(), tip->controls(), ui::frmTipLayout());
     test::expectTabOrder(tip->controls(), ui::frmTipLayout());
     EXPECT_EQ(test::clientPlace(tip->hwnd()), test::Place({0, 0, 361, 219})) << "at 96 dots per inch";
     EXPECT_EQ(GetWindow(tip->hwnd(), GW_OWNER), nullptr);
     EXPECT_TRUE(GetWindowLongPtrW(tip->control("Picture1"), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
-    EXPECT_EQ(GetWindowLongPtrW(tip->control("cmdOK"), GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+
+    EXPECT_EQ(SendMessageW(tip->control("chkTip"), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    test::press(tip->control("cmdOK"), WM_SYSCHAR, 'n');
+    test::press(tip->control("cmdOK"), WM_SYSCHAR, 's');
+    EXPECT_EQ(SendMessageW(tip->control("chkTip"), BM_GETCHECK, 0, 0), BST_CHECKED);
+    SetFocus(tip->control("cmdNextTip"));
+    HWND other = CreateWindowExW(0, L"Static", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 99, 99,
+                                 nullptr, nullptr, nullptr, nullptr);
+    SetActiveWindow(other);
+    EXPECT_EQ(showTipOfTheDay(settings), tip);
+    EXPECT_EQ(GetFocus(), tip->control("cmdNextTip"));
+    EXPECT_EQ(windowText(tip->control("txtTitle")), L"Tip 2. Safe and quick Tranfering");
+    DestroyWindow(other);
 }
 
 // Each way the user closes saves the tip to show next and the check box once; a close by the program, by
@@ -78,13 +76,13 @@ TEST_F(TipWindowTest, EachUserCloseSavesOnceAndOtherClosesSaveNothing)
     };
     for (const auto& [how, steps, shown, box, tipNr, tip] : cases) {
         SCOPED_TRACE(how);
-        backend = MemoryRegistryBackend();
+        registry = MemoryRegistryBackend();
         frmTip* window = openWith("TipNr", shown);
         HWND hwnd = window->hwnd();
         SendMessageW(window->control("chkTip"), BM_SETCHECK, box ? BST_CHECKED : BST_UNCHECKED, 0);
         for (const auto& [control, message, wParam] : steps)
             if (message == WM_KEYDOWN)
-                press(window->control(control), message, wParam);
+                test::press(window->control(control), message, wParam);
             else
                 SendMessageW(control ? window->control(control) : hwnd, message, wParam, 0);
         if (steps.empty())
@@ -92,29 +90,8 @@ TEST_F(TipWindowTest, EachUserCloseSavesOnceAndOtherClosesSaveNothing)
         EXPECT_FALSE(IsWindow(hwnd));
         EXPECT_EQ(stored("TipNR"), tipNr);
         EXPECT_EQ(stored("Tip"), tip);
-        EXPECT_EQ(backend.writes().size(), tip.isEmpty() ? 1u : 3u);
+        EXPECT_EQ(registry.writes().size(), tip.isEmpty() ? 1u : 3u);
     }
-}
-
-TEST_F(TipWindowTest, AccessKeysWorkAndAShowRequestWhileOpenBringsBackTheSameTipAndFocus)
-{
-    const frmTip* tip = openWith("Tip", "0");
-    EXPECT_FALSE(checked(tip));
-    press(tip->control("cmdOK"), WM_SYSCHAR, 'n');
-    press(tip->control("cmdOK"), WM_SYSCHAR, 's');
-    EXPECT_TRUE(checked(tip));
-    SetFocus(tip->control("cmdNextTip"));
-    HWND other = CreateWindowExW(0, L"Static", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 99, 99,
-                                 nullptr, nullptr, nullptr, nullptr);
-    SetActiveWindow(other);
-    EXPECT_EQ(showTipOfTheDay(settings), tip);
-    EXPECT_EQ(GetFocus(), tip->control("cmdNextTip"));
-    EXPECT_EQ(windowText(tip->control("txtTitle")), L"Tip 2. Safe and quick Tranfering");
-    DestroyWindow(other);
-    int open = 0; // tips of this test's thread: the end-to-end run may show one of its own
-    for (HWND w = nullptr; (w = FindWindowExW(nullptr, w, L"QuorrinTip", nullptr));)
-        open += GetWindowThreadProcessId(w, nullptr) == GetCurrentThreadId() && IsWindowVisible(w);
-    EXPECT_EQ(open, 1);
 }
 
 } // namespace
