@@ -56,7 +56,7 @@ HBITMAP loadPicture(std::string_view image, COLORREF background, SIZE* size)
     const LONG width = header.biWidth;
     const LONG height = header.biHeight < 0 ? -header.biHeight : header.biHeight;
     const std::size_t stride =
-        (static_cast<std::size_t>(width) * static_cast<std::size_t>(depth / 8) + 3) & ~3u;
+        (static_cast<std::size_t>(width) * static_cast<std::size_t>(depth / 8) + 3) & ~std::size_t{3};
     if ((length - header.biSize) / stride < static_cast<std::size_t>(height))
         return nullptr;
 
