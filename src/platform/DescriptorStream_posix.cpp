@@ -9,7 +9,9 @@
 
 namespace quorrin {
 
-DescriptorBuffer::DescriptorBuffer(int descriptor) : descriptor_(descriptor) {}
+DescriptorBuffer::DescriptorBuffer(int descriptor, FileEnd fileEnd)
+    : descriptor_(descriptor), end_(fileEnd), cutPending_(fileEnd == FileEnd::CutAfterLastWrite)
+{}
 
 DescriptorBuffer::~DescriptorBuffer()
 {
@@ -21,9 +23,19 @@ bool DescriptorBuffer::close()
     if (descriptor_ < 0)
         return true;
     const bool written = writeBuffered();
+    const bool cut = cutAfterLastWrite();
     const bool closed = ::close(descriptor_) == 0;
     descriptor_ = -1;
-    return written && closed;
+    return written && cut && closed;
+}
+
+bool DescriptorBuffer::cutAfterLastWrite()
+{
+    if (end_ != FileEnd::CutAfterLastWrite || !cutPending_)
+        return true;
+    cutPending_ = false;
+    const off_t end = ::lseek(descriptor_, 0, SEEK_CUR);
+    return end >= 0 && ::ftruncate(descriptor_, end) == 0;
 }
 
 DescriptorBuffer::int_type DescriptorBuffer::underflow()
@@ -85,6 +97,7 @@ std::streamsize DescriptorBuffer::showmanyc()
 std::size_t DescriptorBuffer::writeAll(const char* data, std::size_t count)
 {
     std::size_t written = 0;
+    cutPending_ = true;
     while (written < count) {
         const ssize_t put = ::write(descriptor_, data + written, count - written);
         if (put < 0 && errno == EINTR)
@@ -131,7 +144,7 @@ DescriptorBuffer::int_type DescriptorBuffer::overflow(int_type ch)
 
 int DescriptorBuffer::sync()
 {
-    return descriptor_ >= 0 && writeBuffered() ? 0 : -1;
+    return descriptor_ >= 0 && writeBuffered() && cutAfterLastWrite() ? 0 : -1;
 }
 
 } // namespace quorrin

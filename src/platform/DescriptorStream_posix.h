@@ -7,17 +7,25 @@
 
 namespace quorrin {
 
+// How a written file ends: where the writes left its old content, or after the last byte written.
+enum class FileEnd
+{
+    AsWritten,
+    CutAfterLastWrite,
+};
+
 // A stream buffer over an open file descriptor, which it closes when it goes. A failed read or write makes
 // the stream that uses it bad; a failed close is reported by close().
 class DescriptorBuffer final : public std::streambuf
 {
 public:
-    explicit DescriptorBuffer(int descriptor);
+    explicit DescriptorBuffer(int descriptor, FileEnd fileEnd = FileEnd::AsWritten);
     ~DescriptorBuffer() override;
     DescriptorBuffer(const DescriptorBuffer&) = delete;
     DescriptorBuffer& operator=(const DescriptorBuffer&) = delete;
 
-    // Writes what is buffered and closes the descriptor; false when either failed.
+    // Writes what is buffered (and cuts the file after it, if asked to) and closes the descriptor; false when
+    // any of it failed.
     bool close();
 
 protected:
@@ -34,8 +42,12 @@ private:
     bool writeBuffered();
     // Writes until all is written or a write fails; the bytes written.
     std::size_t writeAll(const char* data, std::size_t count);
+    // With FileEnd::CutAfterLastWrite, drops what is left of the old content past the bytes written.
+    bool cutAfterLastWrite();
 
     int descriptor_;
+    FileEnd end_;
+    bool cutPending_;                    // written since the file was last cut, or never cut yet
     std::array<char, 64 * 1024> buffer_; // left uninitialised: its pages are touched only when used
 };
 
@@ -55,7 +67,8 @@ private:
 class DescriptorOutputStream final : public std::ostream
 {
 public:
-    explicit DescriptorOutputStream(int descriptor) : std::ostream(nullptr), buffer_(descriptor)
+    explicit DescriptorOutputStream(int descriptor, FileEnd fileEnd = FileEnd::AsWritten)
+        : std::ostream(nullptr), buffer_(descriptor, fileEnd)
     {
         rdbuf(&buffer_);
     }

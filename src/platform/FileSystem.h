@@ -20,8 +20,9 @@ public:
     // Opens a file for reading in binary mode.
     virtual std::unique_ptr<std::istream> openForReading(const std::string& path) = 0;
 
-    // Opens a file for writing in place: created, or emptied if it exists. A failed write leaves the stream
-    // bad.
+    // Opens a file for rewriting in place: created if it is missing, else written over from its start.
+    // Whatever is left of the old content past the last byte written is cut off when the stream is flushed or
+    // goes, so the file then holds exactly what was written. A failed write leaves the stream bad.
     virtual std::unique_ptr<std::ostream> openForWriting(const std::string& path) = 0;
 
     // Copies a file over another, replacing an existing copy.

@@ -45,12 +45,20 @@ HANDLE openFile(const fs::path& path, DWORD access, DWORD disposition)
     return file;
 }
 
+// How a written file ends: where the writes left its old content, or after the last byte written.
+enum class FileEnd
+{
+    AsWritten,
+    CutAfterLastWrite,
+};
+
 // A stream buffer over a file handle it owns, one way only. The code of the first failed call is kept, so
 // that a failed write can be reported as what it was.
 class HandleBuffer final : public std::streambuf
 {
 public:
-    HandleBuffer(HANDLE file, bool writing) : file_(file), buffer_(kBufferSize)
+    HandleBuffer(HANDLE file, bool writing, FileEnd fileEnd)
+        : file_(file), buffer_(kBufferSize), end_(fileEnd), cutPending_(fileEnd == FileEnd::CutAfterLastWrite)
     {
         if (writing)
             setp(buffer_.data(), buffer_.data() + buffer_.size());
@@ -61,12 +69,13 @@ public:
 
     HANDLE handle() const { return file_; }
 
-    // Writes out what is buffered and closes the handle. ERROR_SUCCESS when every call succeeded, else the
-    // code of the first that failed.
+    // Writes out what is buffered (and cuts the file after it, if asked to) and closes the handle.
+    // ERROR_SUCCESS when every call succeeded, else the code of the first that failed.
     DWORD close()
     {
         if (file_ != INVALID_HANDLE_VALUE) {
             writeBuffered();
+            cutAfterLastWrite();
             if (!::CloseHandle(file_))
                 keepError(::GetLastError());
             file_ = INVALID_HANDLE_VALUE;
@@ -101,7 +110,7 @@ protected:
         return traits_type::not_eof(ch);
     }
 
-    int sync() override { return writeBuffered() ? 0 : -1; }
+    int sync() override { return writeBuffered() && cutAfterLastWrite() ? 0 : -1; }
 
     // What is left to read of the file, so that a reader can make room at once; 0 when that is not known.
     std::streamsize showmanyc() override
@@ -124,6 +133,7 @@ private:
         if (error_ != ERROR_SUCCESS)
             return false;
         const char* next = pbase();
+        cutPending_ = cutPending_ || next < pptr();
         while (next < pptr()) {
             DWORD written = 0;
             if (!::WriteFile(file_, next, static_cast<DWORD>(pptr() - next), &written, nullptr)) {
@@ -140,6 +150,18 @@ private:
         return true;
     }
 
+    // With FileEnd::CutAfterLastWrite, drops what is left of the old content past the bytes written.
+    bool cutAfterLastWrite()
+    {
+        if (end_ != FileEnd::CutAfterLastWrite || !cutPending_)
+            return true;
+        cutPending_ = false;
+        if (::SetEndOfFile(file_))
+            return true;
+        keepError(::GetLastError());
+        return false;
+    }
+
     void keepError(DWORD code)
     {
         if (error_ == ERROR_SUCCESS)
@@ -148,6 +170,8 @@ private:
 
     HANDLE file_;
     std::vector<char> buffer_;
+    FileEnd end_;
+    bool cutPending_; // written since the file was last cut, or never cut yet
     DWORD error_ = ERROR_SUCCESS;
 };
 
@@ -156,7 +180,8 @@ template<typename Stream>
 class HandleStream final : public Stream
 {
 public:
-    explicit HandleStream(HANDLE file) : Stream(nullptr), buffer_(file, std::is_same_v<Stream, std::ostream>)
+    explicit HandleStream(HANDLE file, FileEnd fileEnd = FileEnd::AsWritten)
+        : Stream(nullptr), buffer_(file, std::is_same_v<Stream, std::ostream>, fileEnd)
     {
         this->rdbuf(&buffer_);
     }
@@ -180,14 +205,10 @@ public:
 
     std::unique_ptr<std::ostream> openForWriting(const std::string& path) override
     {
-        // Emptied in place, keeping the file itself, and only once it is known to be a file.
-        const HANDLE file = openFile(nativePath(path), GENERIC_WRITE, OPEN_ALWAYS);
-        if (!::SetEndOfFile(file)) {
-            const DWORD code = ::GetLastError();
-            ::CloseHandle(file);
-            throw runtimeErrorFromWin32(code);
-        }
-        return std::make_unique<HandleStream<std::ostream>>(file);
+        // Written over, not emptied first, as on the other systems: the file itself is kept, and freeing its
+        // blocks only to take them again costs more than writing the bytes.
+        return std::make_unique<HandleStream<std::ostream>>(
+            openFile(nativePath(path), GENERIC_WRITE, OPEN_ALWAYS), FileEnd::CutAfterLastWrite);
     }
 
     // The copy is written next to `to` and moved over it when complete: a link under the name `to` is

@@ -29,6 +29,7 @@ TEST(Transfer, WritesChosenEntriesFirstThenTargetsOwnUnderFriends)
          "[Friends]\r\nCy\r\nBob\r\nWat\r\nNot\r\n"},                                    // watchers moved up
         {"Ann\r\n", "Bob\r\nCy", {}, 1, "[Friends]\r\nAnn\r\nBob\r\nCy\r\n"},           // target without tags
         {"Ann\r\nBea\r\nCy\r\n", "", {1}, 2, "[Friends]\r\nAnn\r\nCy\r\n"},             // unchecked left out
+        {"Ann\r\n", "Bob" + std::string(300, '\n'), {}, 1, "[Friends]\r\nAnn\r\nBob\r\n"}, // old file longer
         // clang-format on
     };
     for (const auto& c : cases) {
