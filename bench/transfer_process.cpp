@@ -61,8 +61,8 @@ int main(int argc, char** argv)
         const Clock::time_point start = Clock::now();
         const auto files = createLocalFileSystem();
         TimedLog log;
-        std::vector<std::string> source;
-        std::vector<std::string> target;
+        FriendsEntries source;
+        FriendsEntries target;
         if (!readFriendsFile(*files, sourcePath, log, source) ||
             !readFriendsFile(*files, targetPath, log, target)) {
             std::fprintf(stderr, "a friends list could not be read\n");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/DiagnosticLog.h"
+#include "friends/FriendsEntries.h"
 
 #include <cstdint>
 #include <string>
@@ -27,7 +28,7 @@ struct ZoneNameBox
 // whether the last read of that side failed (the entries then end in the damaged-file notice lines).
 struct FriendsList
 {
-    std::vector<std::string> entries;
+    FriendsEntries entries;
     std::vector<bool> checked;
     bool lastReadFailed = false;
 
@@ -36,9 +37,9 @@ struct FriendsList
         entries.clear();
         checked.clear();
     }
-    void append(std::string entry)
+    void append(std::string_view entry)
     {
-        entries.push_back(std::move(entry));
+        entries.push_back(entry);
         checked.push_back(false);
     }
     std::size_t size() const { return entries.size(); }

@@ -48,8 +48,7 @@ const KnownLine* findKnownLine(std::string_view line)
 
 } // namespace
 
-bool readFriendsFile(FileSystem& files, const std::string& path, LogSink& log,
-                     std::vector<std::string>& entries)
+bool readFriendsFile(FileSystem& files, const std::string& path, LogSink& log, FriendsEntries& entries)
 {
     std::unique_ptr<std::istream> file;
     try {
@@ -59,11 +58,11 @@ bool readFriendsFile(FileSystem& files, const std::string& path, LogSink& log,
         log.add("Succes !");
         log.add("Starting to Read Friends List");
 
-        // Room for as many entries as the file could hold (each takes two bytes or more), up to the limit:
-        // the list then grows once, and the pages it does not fill are never touched.
+        // Room for the whole file, and for as many entries as it could hold (each takes two bytes or more) up
+        // to the limit: the list then grows once, and the pages it does not fill are never touched.
         if (const std::streamsize bytes = file->rdbuf() ? file->rdbuf()->in_avail() : 0; bytes > 0)
-            entries.reserve(entries.size() +
-                            std::min(kMaxFriendsEntries, static_cast<std::size_t>(bytes) / 2 + 1));
+            entries.reserve(std::min(kMaxFriendsEntries, static_cast<std::size_t>(bytes) / 2 + 1),
+                            static_cast<std::size_t>(bytes));
 
         std::int16_t count = 0;
         LineReader reader(*file);
@@ -74,7 +73,7 @@ bool readFriendsFile(FileSystem& files, const std::string& path, LogSink& log,
                 continue;
             }
             count = addInt16(count, 1); // the 32,768th entry raises Overflow before it is added
-            entries.emplace_back(line);
+            entries.push_back(line);
         }
         log.add("Found EOF");
         log.add("Done Reading");
@@ -89,12 +88,12 @@ bool readFriendsFile(FileSystem& files, const std::string& path, LogSink& log,
     }
 }
 
-void markDamaged(LogSink& log, std::vector<std::string>& entries)
+void markDamaged(LogSink& log, FriendsEntries& entries)
 {
     try {
         log.add("Possible Damaged File Found");
         for (const char* notice : {"Friends.txt is damaged", "This will be repaired", "Automatically"})
-            entries.emplace_back(notice);
+            entries.push_back(notice);
     } catch (...) {
     }
 }

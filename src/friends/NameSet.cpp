@@ -68,7 +68,7 @@ inline bool NameSet::holds(std::uint64_t slot, std::uint64_t tag, std::string_vi
     return tagOf(slot) == tag && names_[indexOf(slot)] == name;
 }
 
-NameSet::NameSet(const std::vector<std::string>& names) : names_(names)
+NameSet::NameSet(const FriendsEntries& names) : names_(names)
 {
     if (names.size() >= std::numeric_limits<std::uint32_t>::max() / 2)
         throw RuntimeError(ErrorNumber::Overflow);

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "friends/FriendsEntries.h"
+
 #include <cstdint>
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -16,7 +17,7 @@ class NameSet
 {
 public:
     // More than two billion names raise RuntimeError Overflow.
-    explicit NameSet(const std::vector<std::string>& names);
+    explicit NameSet(const FriendsEntries& names);
 
     bool contains(std::string_view name) const;
 
@@ -24,7 +25,7 @@ private:
     // Whether a taken slot holds `name`, whose hash has the tag `tag`.
     bool holds(std::uint64_t slot, std::uint64_t tag, std::string_view name) const;
 
-    const std::vector<std::string>& names_;
+    const FriendsEntries& names_;
     // Each slot: the upper half of its name's hash, then the name's index plus one; 0 marks a free slot.
     std::vector<std::uint64_t> slots_;
     std::size_t mask_ = 0;

@@ -85,8 +85,8 @@ void TransferLines::reserveFor(std::size_t moreLines)
     lines_.reserve(std::min(kMaxFriendsEntries, lines_.size() + moreLines));
 }
 
-void TransferLines::addChosen(const std::vector<std::string>& source, const std::vector<bool>& checked,
-                              const std::vector<std::string>& target, LogSink& log)
+void TransferLines::addChosen(const FriendsEntries& source, const std::vector<bool>& checked,
+                              const FriendsEntries& target, LogSink& log)
 {
     lines_.clear();
     reserveFor(1 + source.size() + target.size() + 4); // the target's lines follow once the user agrees
@@ -101,14 +101,15 @@ void TransferLines::addChosen(const std::vector<std::string>& source, const std:
     }
 }
 
-void TransferLines::addTargetAndTags(const std::vector<std::string>& target, LogSink& log)
+void TransferLines::addTargetAndTags(const FriendsEntries& target, LogSink& log)
 {
     reserveFor(target.size() + 4);
     // All at once where they fit; else one by one up to the limit, where Overflow is raised.
     if (lines_.size() + target.size() <= kMaxFriendsEntries) {
-        lines_.insert(lines_.end(), target.begin(), target.end());
+        for (const std::string_view entry : target)
+            lines_.push_back(entry);
     } else {
-        for (const auto& entry : target)
+        for (const std::string_view entry : target)
             append(entry);
     }
     append({});

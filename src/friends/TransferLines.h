@@ -1,5 +1,7 @@
 #pragma once
 
+#include "friends/FriendsEntries.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -23,13 +25,13 @@ public:
 
     // Clears the list, then adds the [Friends] tag and every checked source entry that differs, byte for
     // byte, from each target entry, in source order. Source entries are not compared with each other.
-    void addChosen(const std::vector<std::string>& source, const std::vector<bool>& checked,
-                   const std::vector<std::string>& target, LogSink& log);
-    void addChosen(std::vector<std::string>&& source, const std::vector<bool>& checked,
-                   const std::vector<std::string>& target, LogSink& log) = delete;
+    void addChosen(const FriendsEntries& source, const std::vector<bool>& checked,
+                   const FriendsEntries& target, LogSink& log);
+    void addChosen(FriendsEntries&& source, const std::vector<bool>& checked, const FriendsEntries& target,
+                   LogSink& log) = delete;
     // The target's entries, then a blank line, [#Watchers Allowed], a blank line, [#Watchers Not Allowed].
-    void addTargetAndTags(const std::vector<std::string>& target, LogSink& log);
-    void addTargetAndTags(std::vector<std::string>&& target, LogSink& log) = delete;
+    void addTargetAndTags(const FriendsEntries& target, LogSink& log);
+    void addTargetAndTags(FriendsEntries&& target, LogSink& log) = delete;
 
     // `line` must outlive the list.
     void append(std::string_view line);

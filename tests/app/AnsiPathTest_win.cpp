@@ -40,7 +40,7 @@ TEST(AnsiPaths, ZoneNamesAndWorkingFoldersBeyondAsciiWork)
     state.ZonePath = root.str();
     FriendsReader(state, view, *files).ReadFriendsList(zoneName, Side::Target);
     EXPECT_FALSE(state.TargetListZoneNames.lastReadFailed);
-    EXPECT_EQ(state.TargetListZoneNames.entries, std::vector<std::string>{"Ann"});
+    EXPECT_EQ(state.TargetListZoneNames.entries, FriendsEntries{"Ann"});
 
     const std::string workingFolder = root.str() + "\\caf\xe9";
     ASSERT_TRUE(::CreateDirectoryA(workingFolder.c_str(), nullptr));

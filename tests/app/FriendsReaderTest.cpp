@@ -30,7 +30,8 @@ struct World
     {
         zone.write("Ace/Friends.txt", bytes);
         reader.ReadFriendsList("Ace", Side::Source);
-        return state.SourceListZoneNames.entries;
+        const FriendsEntries& read = state.SourceListZoneNames.entries;
+        return Lines(read.begin(), read.end());
     }
 
     test::TempDir zone;
@@ -76,7 +77,7 @@ TEST(FriendsReader, aPickReadsThatSidesListAndAFolderWithoutFileShowsTheNotice)
     const auto& log = w.state.DebugList.entries();
     EXPECT_EQ(log.at(0), "Source Item Selected : Ace");
     EXPECT_EQ(log.at(1), "Clearing SourceListZoneNames");
-    EXPECT_EQ(w.state.SourceListZoneNames.entries, Lines{"Bob"});
+    EXPECT_EQ(w.state.SourceListZoneNames.entries, FriendsEntries{"Bob"});
     EXPECT_EQ(w.view.timer1History, (std::vector<bool>{false, true}));
     EXPECT_EQ(w.view.changes.back(), MainPart::SourceListZoneNames);
     EXPECT_TRUE(w.state.TargetListZoneNames.entries.empty());
@@ -143,9 +144,11 @@ TEST(FriendsReader, aReadFailingMidwayKeepsWhatWasReadAndClosesTheFile)
     test::FakeMainView view;
     BrokenDisk disk;
     FriendsReader(state, view, disk).ReadFriendsList("Ace", Side::Source);
-    const Lines& read = state.SourceListZoneNames.entries;
-    EXPECT_EQ(Lines(read.end() - 3, read.end()), kNotice);
-    EXPECT_EQ(read.end()[-4], "Friend" + std::to_string(read.size() - 4)); // no cut line before the notice
+    const FriendsEntries& read = state.SourceListZoneNames.entries;
+    ASSERT_GE(read.size(), 4u);
+    EXPECT_EQ(Lines(std::next(read.begin(), static_cast<std::ptrdiff_t>(read.size() - 3)), read.end()),
+              kNotice);
+    EXPECT_EQ(read[read.size() - 4], "Friend" + std::to_string(read.size() - 4)); // no cut line before it
     EXPECT_EQ(state.SourceListZoneNames.checked, std::vector<bool>(read.size(), false));
     EXPECT_EQ(state.DebugList.entries().back(), "Possible Damaged File Found");
     EXPECT_FALSE(disk.open);

@@ -16,8 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::vector<std::string> kDamagedNotice{"Friends.txt is damaged", "This will be repaired",
-                                              "Automatically"};
+const FriendsEntries kDamagedNotice{"Friends.txt is damaged", "This will be repaired", "Automatically"};
 
 // Puts something other than a regular file at `path`; the socket stays bound until the descriptor closes.
 struct Oddity

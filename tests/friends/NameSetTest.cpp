@@ -28,7 +28,10 @@ TEST(NameSet, FindsTheNamesItHoldsAndNoOther)
             names.push_back(nameOf(i % 26, i / 26));
         names.push_back(names.front()); // held twice
         const std::set<std::string> reference(names.begin(), names.end());
-        const NameSet set(names);
+        FriendsEntries entries;
+        for (const std::string& name : names)
+            entries.push_back(name);
+        const NameSet set(entries);
 
         std::vector<std::string> queries{"", std::string(1, '\0'), "never held"};
         for (unsigned i = 0; i < std::min(count, 200u); ++i) {

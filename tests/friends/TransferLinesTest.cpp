@@ -15,9 +15,9 @@ using Views = std::vector<std::string_view>;
 // The 32,767-line limit and the log entries are checked through the transfer (tests/app/TransferTests.cpp).
 TEST(TransferLines, ChoosesCheckedSourceEntriesTheTargetLacksByteForByte)
 {
-    const std::vector<std::string> source{"Ann", "ann", "Bob", "Ann ", "Cy", "Bob", "\xe9t\xe9"};
+    const FriendsEntries source{"Ann", "ann", "Bob", "Ann ", "Cy", "Bob", "\xe9t\xe9"};
     const std::vector<bool> checked{true, true, true, true, false, true, true};
-    const std::vector<std::string> target{"Ann", "\xe9T\xe9"};
+    const FriendsEntries target{"Ann", "\xe9T\xe9"};
     Views lines{"left over"};
     DiagnosticLog log;
 

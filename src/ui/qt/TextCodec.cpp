@@ -15,7 +15,7 @@ constexpr std::array<char16_t, 32> kHighControls = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-QString decodeWindows1252ByTable(const std::string& bytes)
+QString decodeWindows1252ByTable(std::string_view bytes)
 {
     QString text = QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
     for (QChar& c : text) {
@@ -27,7 +27,7 @@ QString decodeWindows1252ByTable(const std::string& bytes)
 
 } // namespace
 
-QString decodeFriendEntry(const std::string& bytes)
+QString decodeFriendEntry(std::string_view bytes)
 {
     // Qt knows windows-1252 only when built with ICU; the table covers the rest.
     QStringDecoder decoder("windows-1252");

@@ -10,7 +10,7 @@ namespace quorrin::ui {
 // back.
 
 // Friend entries, the contents of Friends.txt: the 8-bit code page windows-1252.
-QString decodeFriendEntry(const std::string& bytes);
+QString decodeFriendEntry(std::string_view bytes);
 
 // Zone Names, paths and log lines: the file system's encoding.
 QString decodeLocal(const std::string& bytes);
