@@ -1,9 +1,11 @@
 #pragma once
 
+#include "friends/CopyBytes.h"
+
 #include <cstddef>
 #include <initializer_list>
 #include <iterator>
-#include <string>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -51,33 +53,45 @@ public:
 
     FriendsEntries() = default;
     FriendsEntries(std::initializer_list<std::string_view> entries);
+    FriendsEntries(const FriendsEntries& other);
+    FriendsEntries& operator=(const FriendsEntries& other);
+    // The list moved from is left empty.
+    FriendsEntries(FriendsEntries&& other) noexcept;
+    FriendsEntries& operator=(FriendsEntries&& other) noexcept;
 
     std::size_t size() const { return ends_.size(); }
     bool empty() const { return ends_.empty(); }
     std::string_view operator[](std::size_t index) const
     {
         const std::size_t begin = index == 0 ? 0 : ends_[index - 1];
-        return std::string_view(bytes_.data() + begin, ends_[index] - begin);
+        return std::string_view(bytes_.get() + begin, ends_[index] - begin);
     }
     const_iterator begin() const { return {this, 0}; }
     const_iterator end() const { return {this, size()}; }
 
-    void push_back(std::string_view entry)
+    // Inlined: a read calls it for every line, and a call would cost more than the copy.
+    [[gnu::always_inline]] void push_back(std::string_view entry)
     {
-        bytes_.append(entry);
-        ends_.push_back(bytes_.size());
+        if (entry.size() > capacity_ - used_)
+            makeRoom(entry.size());
+        copyBytes(bytes_.get() + used_, entry.data(), entry.size());
+        used_ += entry.size();
+        ends_.push_back(used_);
     }
     void clear();
     // Room for `entries` more entries of `bytes` bytes in all, so that a list read from a file grows once.
     void reserve(std::size_t entries, std::size_t bytes);
 
-    friend bool operator==(const FriendsEntries& left, const FriendsEntries& right)
-    {
-        return left.ends_ == right.ends_ && left.bytes_ == right.bytes_;
-    }
+    friend bool operator==(const FriendsEntries& left, const FriendsEntries& right);
 
 private:
-    std::string bytes_;
+    // Room for `bytes` more bytes, at least doubling the block.
+    void makeRoom(std::size_t bytes);
+
+    // Only the first used_ bytes are ever written or read: the rest of the block is left untouched.
+    std::unique_ptr<char[]> bytes_;
+    std::size_t used_ = 0;
+    std::size_t capacity_ = 0;
     std::vector<std::size_t> ends_;
 };
 

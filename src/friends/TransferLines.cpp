@@ -2,6 +2,7 @@
 
 #include "base/LogSink.h"
 #include "base/RuntimeError.h"
+#include "friends/CopyBytes.h"
 #include "friends/FriendsListFormat.h"
 #include "friends/NameSet.h"
 #include "platform/FileSystem.h"
@@ -21,25 +22,6 @@ constexpr std::size_t kWriteBlockSize = 64 * 1024;
 [[noreturn, gnu::noinline]] void throwOverflow()
 {
     throw RuntimeError(ErrorNumber::Overflow);
-}
-
-// Copies `size` bytes, the short ones that nearly every line is without a call: two words that overlap where
-// the line is shorter than both together, reading and writing nothing outside the `size` bytes.
-void copyBytes(char* to, const char* from, std::size_t size)
-{
-    if (size > 16) {
-        std::memcpy(to, from, size);
-    } else if (size >= 8) {
-        std::memcpy(to, from, 8);
-        std::memcpy(to + size - 8, from + size - 8, 8);
-    } else if (size >= 4) {
-        std::memcpy(to, from, 4);
-        std::memcpy(to + size - 4, from + size - 4, 4);
-    } else if (size > 0) {
-        to[0] = from[0];
-        to[size / 2] = from[size / 2];
-        to[size - 1] = from[size - 1];
-    }
 }
 
 // Writes every line with CR LF after it, in blocks: a stream call per line costs more than its bytes.

@@ -30,10 +30,17 @@ TEST(FriendsEntries, KeepsEachEntryWholeAndApart)
     EXPECT_NE((FriendsEntries{"ab", "c"}), (FriendsEntries{"a", "bc"}));
     EXPECT_NE((FriendsEntries{"ab"}), (FriendsEntries{"ab", ""}));
 
-    entries.clear();
-    EXPECT_TRUE(entries.empty());
-    entries.push_back("Bob");
-    EXPECT_EQ(entries, FriendsEntries{"Bob"});
+    // Copies stand on their own; a list moved from, or cleared, is empty and takes entries again.
+    FriendsEntries copy = entries;
+    const FriendsEntries moved = std::move(entries);
+    EXPECT_EQ(copy, moved);
+    copy.clear();
+    for (FriendsEntries* emptied : {&entries, &copy}) {
+        EXPECT_TRUE(emptied->empty());
+        emptied->push_back("Bob");
+        EXPECT_EQ(*emptied, FriendsEntries{"Bob"});
+    }
+    EXPECT_EQ(moved[4], "Friend0");
 }
 
 } // namespace
