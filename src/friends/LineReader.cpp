@@ -13,12 +13,9 @@
 
 namespace quorrin {
 
-namespace {
-
-// The first CR or LF in [begin, end), or end. This is where a read spends its time, so it looks at sixteen
-// bytes at once where the processor can compare them together, else at eight: a word none of whose bytes is
-// below 14 holds neither CR (13) nor LF (10).
-const char* findLineEnd(const char* at, const char* end)
+// This is where a read spends its time, so it looks at sixteen bytes at once where the processor can compare
+// them together, else at eight: a word none of whose bytes is below 14 holds neither CR (13) nor LF (10).
+const char* LineReader::findLineEnd(const char* at, const char* end)
 {
 #if defined(__SSE2__)
     const __m128i cr = _mm_set1_epi8('\r');
@@ -54,8 +51,6 @@ const char* findLineEnd(const char* at, const char* end)
     return std::find_if(at, end, isLineEnd);
 }
 
-} // namespace
-
 LineReader::LineReader(std::istream& in, std::size_t chunkSize)
     : in_(in), capacity_(std::max<std::size_t>(chunkSize, 1)),
       buffer_(std::make_unique_for_overwrite<char[]>(capacity_))
@@ -78,23 +73,6 @@ bool LineReader::fill()
     if (failed_ && length_ == 0)
         throw RuntimeError(ErrorNumber::DeviceIoError);
     return length_ > 0;
-}
-
-bool LineReader::readLine(std::string_view& line)
-{
-    // Nearly every line lies inside the chunk together with the byte after its line end: it is handed out
-    // where it lies.
-    const char* const begin = buffer_.get() + position_;
-    const char* const end = buffer_.get() + length_;
-    const char* const stop = findLineEnd(begin, end);
-    if (end - stop < 2)
-        return readAcrossChunks(line);
-    const auto size = static_cast<std::size_t>(stop - begin);
-    if (size > kMaxLineLength)
-        throw RuntimeError(ErrorNumber::Overflow);
-    line = std::string_view(begin, size);
-    position_ += size + (*stop == '\r' && stop[1] == '\n' ? 2 : 1);
-    return true;
 }
 
 bool LineReader::readAcrossChunks(std::string_view& line)

@@ -23,12 +23,27 @@ public:
 
     // Reads the next line; false at the end of the data. `line` views bytes that stay valid until the next
     // call. A read error of the stream raises RuntimeError DeviceIoError.
-    bool readLine(std::string_view& line);
+    bool readLine(std::string_view& line)
+    {
+        // Nearly every line lies inside the chunk together with the byte after its line end: it is handed out
+        // where it lies, without a call.
+        const char* const begin = buffer_.get() + position_;
+        const char* const end = buffer_.get() + length_;
+        const char* const stop = findLineEnd(begin, end);
+        const auto size = static_cast<std::size_t>(stop - begin);
+        if (end - stop < 2 || size > kMaxLineLength) [[unlikely]]
+            return readAcrossChunks(line);
+        line = std::string_view(begin, size);
+        position_ += size + (*stop == '\r' && stop[1] == '\n' ? 2 : 1);
+        return true;
+    }
 
 private:
+    // The first CR or LF in [at, end), or end.
+    static const char* findLineEnd(const char* at, const char* end);
     bool fill();
     // A line whose end, or the byte after it, lies beyond the chunk: copied together from the chunks it
-    // spans.
+    // spans. A line longer than the limit raises Overflow here.
     bool readAcrossChunks(std::string_view& line);
 
     std::istream& in_;
