@@ -1,5 +1,7 @@
 #include "friends/FriendsEntries.h"
 
+#include "base/RuntimeError.h"
+
 #include <algorithm>
 #include <cstring>
 #include <utility>
@@ -57,12 +59,13 @@ void FriendsEntries::clear()
     bytes_.reset();
     used_ = 0;
     capacity_ = 0;
-    std::vector<std::size_t>().swap(ends_);
+    std::vector<std::uint32_t>().swap(ends_);
 }
 
 void FriendsEntries::reserve(std::size_t entries, std::size_t bytes)
 {
     ends_.reserve(ends_.size() + entries);
+    bytes = std::min(bytes, kMaxBytes - used_);
     if (bytes > capacity_ - used_) {
         auto block = std::make_unique_for_overwrite<char[]>(used_ + bytes);
         if (used_ > 0)
@@ -74,6 +77,8 @@ void FriendsEntries::reserve(std::size_t entries, std::size_t bytes)
 
 void FriendsEntries::makeRoom(std::size_t bytes)
 {
+    if (bytes > kMaxBytes - used_)
+        throw RuntimeError(ErrorNumber::Overflow);
     reserve(0, std::max(bytes, std::max<std::size_t>(capacity_, 64)));
 }
 

@@ -3,6 +3,7 @@
 #include "friends/CopyBytes.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <initializer_list>
 #include <iterator>
 #include <memory>
@@ -14,10 +15,13 @@ namespace quorrin {
 // The entries of a friends list in file order, byte strings kept end to end in one block with the end of each
 // beside them. A list of 32,767 friends then takes two allocations instead of one string (and often a heap
 // block) per entry: about half the memory, written once, and read in order by everything that goes through
-// the list. A view handed out stays valid until the list is changed.
+// the list. A view handed out stays valid until the list is changed. The ends are 32-bit: entries of more
+// than 4 GiB in all raise RuntimeError Overflow, as a list of more entries than the limit does.
 class FriendsEntries
 {
 public:
+    static constexpr std::size_t kMaxBytes = UINT32_MAX;
+
     class const_iterator
     {
     public:
@@ -76,7 +80,7 @@ public:
             makeRoom(entry.size());
         copyBytes(bytes_.get() + used_, entry.data(), entry.size());
         used_ += entry.size();
-        ends_.push_back(used_);
+        ends_.push_back(static_cast<std::uint32_t>(used_));
     }
     void clear();
     // Room for `entries` more entries of `bytes` bytes in all, so that a list read from a file grows once.
@@ -85,14 +89,14 @@ public:
     friend bool operator==(const FriendsEntries& left, const FriendsEntries& right);
 
 private:
-    // Room for `bytes` more bytes, at least doubling the block.
+    // Room for `bytes` more bytes, at least doubling the block; Overflow past kMaxBytes.
     void makeRoom(std::size_t bytes);
 
     // Only the first used_ bytes are ever written or read: the rest of the block is left untouched.
     std::unique_ptr<char[]> bytes_;
     std::size_t used_ = 0;
     std::size_t capacity_ = 0;
-    std::vector<std::size_t> ends_;
+    std::vector<std::uint32_t> ends_; // capacity_ never exceeds kMaxBytes, so every end fits
 };
 
 } // namespace quorrin
