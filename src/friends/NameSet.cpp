@@ -3,7 +3,6 @@
 #include "base/RuntimeError.h"
 
 #include <cstring>
-#include <limits>
 
 namespace quorrin {
 
@@ -32,14 +31,20 @@ std::uint64_t mix(std::uint64_t hash, std::uint64_t word)
     return hash ^ (hash >> 31);
 }
 
-std::uint64_t tagOf(std::uint64_t hash)
+// The top 16 bits of a hash, where a slot keeps them; the slot's place comes from the low bits.
+std::uint32_t tagOf(std::uint64_t hash)
 {
-    return hash & 0xFFFFFFFF00000000u;
+    return static_cast<std::uint32_t>(hash >> 48) << 16;
 }
 
-std::size_t indexOf(std::uint64_t slot)
+std::uint32_t tagOfSlot(std::uint32_t slot)
 {
-    return static_cast<std::size_t>(slot & 0xFFFFFFFFu) - 1;
+    return slot & 0xFFFF0000u;
+}
+
+std::size_t indexOf(std::uint32_t slot)
+{
+    return (slot & 0xFFFFu) - 1;
 }
 
 // The hash a name is filed under: a few multiplications over its bytes, eight at a time.
@@ -63,14 +68,14 @@ inline std::uint64_t hashName(std::string_view name)
 
 } // namespace
 
-inline bool NameSet::holds(std::uint64_t slot, std::uint64_t tag, std::string_view name) const
+inline bool NameSet::holds(std::uint32_t slot, std::uint32_t tag, std::string_view name) const
 {
-    return tagOf(slot) == tag && names_[indexOf(slot)] == name;
+    return tagOfSlot(slot) == tag && names_[indexOf(slot)] == name;
 }
 
 NameSet::NameSet(const FriendsEntries& names) : names_(names)
 {
-    if (names.size() >= std::numeric_limits<std::uint32_t>::max() / 2)
+    if (names.size() > kMaxNames)
         throw RuntimeError(ErrorNumber::Overflow);
     std::size_t capacity = 16;
     while (2 * capacity < 3 * names.size())
@@ -80,19 +85,19 @@ NameSet::NameSet(const FriendsEntries& names) : names_(names)
 
     for (std::size_t i = 0; i < names.size(); ++i) {
         const std::uint64_t hash = hashName(names[i]);
-        const std::uint64_t tag = tagOf(hash);
+        const std::uint32_t tag = tagOf(hash);
         std::size_t slot = static_cast<std::size_t>(hash) & mask_;
         while (slots_[slot] != 0 && !holds(slots_[slot], tag, names[i]))
             slot = (slot + 1) & mask_;
         if (slots_[slot] == 0)
-            slots_[slot] = tag | (i + 1);
+            slots_[slot] = tag | static_cast<std::uint32_t>(i + 1);
     }
 }
 
 bool NameSet::contains(std::string_view name) const
 {
     const std::uint64_t hash = hashName(name);
-    const std::uint64_t tag = tagOf(hash);
+    const std::uint32_t tag = tagOf(hash);
     for (std::size_t slot = static_cast<std::size_t>(hash) & mask_; slots_[slot] != 0;
          slot = (slot + 1) & mask_) {
         if (holds(slots_[slot], tag, name))

@@ -1,5 +1,7 @@
 #include "friends/NameSet.h"
 
+#include "base/RuntimeError.h"
+
 #include <gtest/gtest.h>
 #include <set>
 #include <string>
@@ -22,7 +24,7 @@ std::string nameOf(std::size_t length, unsigned seed)
 // set holds it: at the lengths around each word the hash reads, and at a size that fills many slots.
 TEST(NameSet, FindsTheNamesItHoldsAndNoOther)
 {
-    for (const unsigned count : {1u, 40u, 20000u}) {
+    for (const unsigned count : {1u, 40u, 20000u, unsigned{NameSet::kMaxNames} - 1}) {
         std::vector<std::string> names;
         for (unsigned i = 0; i < count; ++i)
             names.push_back(nameOf(i % 26, i / 26));
@@ -52,6 +54,12 @@ TEST(NameSet, FindsTheNamesItHoldsAndNoOther)
         for (const std::string& name : names)
             EXPECT_TRUE(set.contains(name));
     }
+
+    // One name more than a slot can number.
+    FriendsEntries tooMany;
+    for (std::size_t i = 0; i <= NameSet::kMaxNames; ++i)
+        tooMany.push_back(std::to_string(i));
+    EXPECT_THROW(NameSet{tooMany}, RuntimeError);
 }
 
 } // namespace
