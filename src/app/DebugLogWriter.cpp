@@ -48,19 +48,23 @@ void DebugLogWriter::WriteDebugLog(std::string_view mode)
 
     std::size_t count = log_.size() + 1;
     // The entries are added only once the file is open: a write that cannot even open leaves the log as it
-    // was.
-    files_.replaceFileWith(debugLogPath(), [&](std::ostream& out) {
-        if (!silent)
-            log_.add(std::to_string(count - 1) + " Records Written To DebugLog.txt");
-        if (finalWrite) {
-            ++count;
-            log_.add("Normal Program Exit");
-        }
-        for (const std::string& entry : log_.entries()) {
-            out.write(entry.data(), static_cast<std::streamsize>(entry.size()));
-            out.write("\r\n", 2);
-        }
-    });
+    // was. The log is written after nearly every step, so it does not wait for the disk each time: a crash of
+    // the program still leaves a whole log, and only a power cut could bring an earlier one back.
+    files_.replaceFileWith(
+        debugLogPath(),
+        [&](std::ostream& out) {
+            if (!silent)
+                log_.add(std::to_string(count - 1) + " Records Written To DebugLog.txt");
+            if (finalWrite) {
+                ++count;
+                log_.add("Normal Program Exit");
+            }
+            for (const std::string& entry : log_.entries()) {
+                out.write(entry.data(), static_cast<std::streamsize>(entry.size()));
+                out.write("\r\n", 2);
+            }
+        },
+        Durability::AtomicOnly);
     loggedLineCount_ = count;
 
     if (finalWrite) {

@@ -4,11 +4,22 @@
 #include <istream>
 #include <memory>
 #include <ostream>
-#include <sstream>
 #include <string>
 #include <string_view>
 
 namespace quorrin {
+
+// What replacing a file waits for. Either way the replacement is atomic: a reader, and the file after a crash
+// of the program, has either the old or the new content, never a torn one.
+enum class Durability
+{
+    // The file and its new name are on the disk before the call returns, so they outlast a power cut too:
+    // settings, the backup of a friends list.
+    OnDisk,
+    // The system writes them out in its own time, and a power cut soon after may bring the old content back:
+    // a diagnostic log that is written again many times a minute.
+    AtomicOnly,
+};
 
 // Whole-file operations on the disk. Every operation raises a RuntimeError (File not found, Path not found,
 // Permission denied, Disk full, ...) when it fails. Paths are native, 8-bit, byte for byte.
@@ -28,19 +39,13 @@ public:
     // Copies a file over another, replacing an existing copy.
     virtual void copyFile(const std::string& from, const std::string& to) = 0;
 
-    // Replaces a file as a whole, atomically: a reader sees either the old or the new content, never a torn
-    // one.
+    // Replaces a file as a whole, atomically and on the disk (Durability::OnDisk).
     virtual void replaceFile(const std::string& path, std::string_view contents) = 0;
 
-    // Replaces a file as a whole, atomically, with what `write` puts into the stream. The new file is opened
-    // before `write` runs, so nothing of `write` happens when it cannot be opened. This default collects the
-    // bytes first; the disk's implementation opens first.
-    virtual void replaceFileWith(const std::string& path, const std::function<void(std::ostream&)>& write)
-    {
-        std::ostringstream contents;
-        write(contents);
-        replaceFile(path, contents.view());
-    }
+    // Replaces a file as a whole with what `write` puts into the stream. The new file is opened before
+    // `write` runs, so nothing of `write` happens when it cannot be opened.
+    virtual void replaceFileWith(const std::string& path, const std::function<void(std::ostream&)>& write,
+                                 Durability durability) = 0;
 };
 
 // The file system of the machine.

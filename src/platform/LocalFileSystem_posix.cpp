@@ -100,17 +100,22 @@ public:
     void copyFile(const std::string& from, const std::string& to) override
     {
         DescriptorInputStream in(openRegularFile(nativePath(from), O_RDONLY));
-        replaceFileWith(to, [&in](std::ostream& out) { copyStream(in, out); });
+        replaceFileWith(
+            to, [&in](std::ostream& out) { copyStream(in, out); }, Durability::OnDisk);
     }
 
     void replaceFile(const std::string& path, std::string_view contents) override
     {
-        replaceFileWith(path, [contents](std::ostream& out) {
-            out.write(contents.data(), static_cast<std::streamsize>(contents.size()));
-        });
+        replaceFileWith(
+            path,
+            [contents](std::ostream& out) {
+                out.write(contents.data(), static_cast<std::streamsize>(contents.size()));
+            },
+            Durability::OnDisk);
     }
 
-    void replaceFileWith(const std::string& path, const std::function<void(std::ostream&)>& write) override
+    void replaceFileWith(const std::string& path, const std::function<void(std::ostream&)>& write,
+                         Durability durability) override
     {
         const fs::path target = nativePath(path);
         const auto created = createTemporaryNextTo(target);
@@ -132,7 +137,7 @@ public:
             errno = 0;
             out.flush();
             const int flushError = errno;
-            if (!out || ::fsync(descriptor) != 0) {
+            if (!out || (durability == Durability::OnDisk && ::fsync(descriptor) != 0)) {
                 const int code = flushError != 0 ? flushError : errno;
                 out.close();
                 discard();
@@ -151,7 +156,8 @@ public:
             discard();
             throw errorFromErrno(error.value(), target);
         }
-        flushToDisk(target.parent_path().empty() ? fs::path(".") : target.parent_path());
+        if (durability == Durability::OnDisk)
+            flushToDisk(target.parent_path().empty() ? fs::path(".") : target.parent_path());
     }
 };
 

@@ -216,17 +216,22 @@ public:
     void copyFile(const std::string& from, const std::string& to) override
     {
         HandleStream<std::istream> in(openFile(nativePath(from), GENERIC_READ, OPEN_EXISTING));
-        replaceFileWith(to, [&in](std::ostream& out) { copyStream(in, out); });
+        replaceFileWith(
+            to, [&in](std::ostream& out) { copyStream(in, out); }, Durability::OnDisk);
     }
 
     void replaceFile(const std::string& path, std::string_view contents) override
     {
-        replaceFileWith(path, [contents](std::ostream& out) {
-            out.write(contents.data(), static_cast<std::streamsize>(contents.size()));
-        });
+        replaceFileWith(
+            path,
+            [contents](std::ostream& out) {
+                out.write(contents.data(), static_cast<std::streamsize>(contents.size()));
+            },
+            Durability::OnDisk);
     }
 
-    void replaceFileWith(const std::string& path, const std::function<void(std::ostream&)>& write) override
+    void replaceFileWith(const std::string& path, const std::function<void(std::ostream&)>& write,
+                         Durability durability) override
     {
         const fs::path target = nativePath(path);
         fs::path temporary = target;
@@ -241,7 +246,8 @@ public:
         }
         out.flush();
         // A failed flush is ignored, as flushToDisk ignores it: the move below stays atomic either way.
-        ::FlushFileBuffers(out.handle());
+        if (durability == Durability::OnDisk)
+            ::FlushFileBuffers(out.handle());
         const DWORD error = out.close();
         if (error != ERROR_SUCCESS || !out) {
             ::DeleteFileW(temporary.c_str());

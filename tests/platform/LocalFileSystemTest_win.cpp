@@ -92,7 +92,7 @@ TEST(LocalFileSystem, filesKeepEveryByteAndAreRewrittenInPlace)
         out << "torn";
         throw std::runtime_error("stopped");
     };
-    EXPECT_THROW(files->replaceFileWith(path, tornWrite), std::runtime_error);
+    EXPECT_THROW(files->replaceFileWith(path, tornWrite, Durability::OnDisk), std::runtime_error);
     EXPECT_EQ(root.read("Friends.txt"), "[Friends]");
     EXPECT_FALSE(root.exists("Friends.txt.tmp"));
 }

@@ -54,21 +54,28 @@ public:
     }
     void replaceFile(const std::string& path, std::string_view contents) override
     {
-        replaceFileWith(path, [contents](std::ostream& out) {
-            out.write(contents.data(), static_cast<std::streamsize>(contents.size()));
-        });
+        replaceFileWith(
+            path,
+            [contents](std::ostream& out) {
+                out.write(contents.data(), static_cast<std::streamsize>(contents.size()));
+            },
+            Durability::OnDisk);
     }
-    void replaceFileWith(const std::string& path, const std::function<void(std::ostream&)>& write) override
+    void replaceFileWith(const std::string& path, const std::function<void(std::ostream&)>& write,
+                         Durability durability) override
     {
-        disk_->replaceFileWith(path, [&](std::ostream& file) {
-            Stream out(file, *this);
-            write(out);
-            // Throwing here makes the disk drop its new file, as a failed close or rename would.
-            if (!out || failsNow()) // the close
-                raise();
-            if (failsNow()) // the rename
-                raise();
-        });
+        disk_->replaceFileWith(
+            path,
+            [&](std::ostream& file) {
+                Stream out(file, *this);
+                write(out);
+                // Throwing here makes the disk drop its new file, as a failed close or rename would.
+                if (!out || failsNow()) // the close
+                    raise();
+                if (failsNow()) // the rename
+                    raise();
+            },
+            durability);
     }
 
 private:
