@@ -13,10 +13,11 @@
 namespace quorrin {
 
 // The entries of a friends list in file order, byte strings kept end to end in one block with the end of each
-// beside them. A list of 32,767 friends then takes two allocations instead of one string (and often a heap
-// block) per entry: about half the memory, written once, and read in order by everything that goes through
-// the list. A view handed out stays valid until the list is changed. The ends are 32-bit: entries of more
-// than 4 GiB in all raise RuntimeError Overflow, as a list of more entries than the limit does.
+// beside them. A list of 32,767 friends then takes two allocations, its bytes and four more per entry,
+// instead of a 32-byte string (and for the longer names a heap block) per entry: less than half the memory,
+// written once, and read in order by everything that goes through the list. A view handed out stays valid
+// until the list is changed. The ends are 32-bit: entries of more than 4 GiB in all raise RuntimeError
+// Overflow, as a list of more entries than the limit does.
 class FriendsEntries
 {
 public:
