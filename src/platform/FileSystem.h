@@ -40,7 +40,15 @@ public:
     virtual void copyFile(const std::string& from, const std::string& to) = 0;
 
     // Replaces a file as a whole, atomically and on the disk (Durability::OnDisk).
-    virtual void replaceFile(const std::string& path, std::string_view contents) = 0;
+    void replaceFile(const std::string& path, std::string_view contents)
+    {
+        replaceFileWith(
+            path,
+            [contents](std::ostream& out) {
+                out.write(contents.data(), static_cast<std::streamsize>(contents.size()));
+            },
+            Durability::OnDisk);
+    }
 
     // Replaces a file as a whole with what `write` puts into the stream. The new file is opened before
     // `write` runs, so nothing of `write` happens when it cannot be opened.

@@ -104,16 +104,6 @@ public:
             to, [&in](std::ostream& out) { copyStream(in, out); }, Durability::OnDisk);
     }
 
-    void replaceFile(const std::string& path, std::string_view contents) override
-    {
-        replaceFileWith(
-            path,
-            [contents](std::ostream& out) {
-                out.write(contents.data(), static_cast<std::streamsize>(contents.size()));
-            },
-            Durability::OnDisk);
-    }
-
     void replaceFileWith(const std::string& path, const std::function<void(std::ostream&)>& write,
                          Durability durability) override
     {

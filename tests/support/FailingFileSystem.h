@@ -52,15 +52,6 @@ public:
         }
         disk_->copyFile(from, to);
     }
-    void replaceFile(const std::string& path, std::string_view contents) override
-    {
-        replaceFileWith(
-            path,
-            [contents](std::ostream& out) {
-                out.write(contents.data(), static_cast<std::streamsize>(contents.size()));
-            },
-            Durability::OnDisk);
-    }
     void replaceFileWith(const std::string& path, const std::function<void(std::ostream&)>& write,
                          Durability durability) override
     {
