@@ -1,18 +1,13 @@
 #pragma once
 
+#include "platform/FileEnd.h"
+
 #include <array>
 #include <istream>
 #include <ostream>
 #include <streambuf>
 
 namespace quorrin {
-
-// How a written file ends: where the writes left its old content, or after the last byte written.
-enum class FileEnd
-{
-    AsWritten,
-    CutAfterLastWrite,
-};
 
 // A stream buffer over an open file descriptor, which it closes when it goes. A failed read or write makes
 // the stream that uses it bad; a failed close is reported by close().

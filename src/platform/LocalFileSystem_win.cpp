@@ -1,4 +1,5 @@
 #include "base/RuntimeError.h"
+#include "platform/FileEnd.h"
 #include "platform/FileSystem.h"
 #include "platform/NativePath.h"
 #include "platform/StreamCopy.h"
@@ -44,13 +45,6 @@ HANDLE openFile(const fs::path& path, DWORD access, DWORD disposition)
     }
     return file;
 }
-
-// How a written file ends: where the writes left its old content, or after the last byte written.
-enum class FileEnd
-{
-    AsWritten,
-    CutAfterLastWrite,
-};
 
 // A stream buffer over a file handle it owns, one way only. The code of the first failed call is kept, so
 // that a failed write can be reported as what it was.
