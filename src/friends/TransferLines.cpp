@@ -8,7 +8,6 @@
 #include "platform/FileSystem.h"
 
 #include <algorithm>
-#include <cstring>
 #include <memory>
 #include <ostream>
 
@@ -88,7 +87,7 @@ void TransferLines::addChosen(const FriendsEntries& source, const std::vector<bo
 void TransferLines::addTargetAndTags(const FriendsEntries& target, LogSink& log)
 {
     reserveFor(target.size() + 4);
-    // All at once where they fit; else one by one up to the limit, where Overflow is raised.
+    // Without a check per line where they all fit; else one by one up to the limit, where Overflow is raised.
     if (lines_.size() + target.size() <= kMaxFriendsEntries) {
         for (const std::string_view entry : target)
             lines_.push_back(entry);
